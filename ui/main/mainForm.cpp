@@ -13,6 +13,7 @@
 #include "ui/common/MessageBox.h"
 #include "vocab/TextFile.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,14 @@ mainForm::mainForm(Context& context, QWidget* parent)
     connect(m_ui.List1, &QListWidget::currentRowChanged, this, &mainForm::onList1Selection);
     connect(m_ui.Timer1, &QTimer::timeout, this, &mainForm::Timer1_Timer);
     connect(m_ui.Timer2, &QTimer::timeout, this, &mainForm::Timer2_Timer);
+    connect(m_ui.Image3, &ImageButton::clicked, this, [this] {
+        Q_EMIT changeListRequested();
+        close();
+    });
+    connect(m_ui.Image6, &ImageButton::clicked, this, &QWidget::close);
+    connect(m_ui.Sys_exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_ui.Image8, &ImageButton::clicked, this, &mainForm::helpRequested);
+    connect(m_ui.Sys_help, &QAction::triggered, this, &mainForm::helpRequested);
 }
 
 mainForm::~mainForm() = default;

@@ -28,6 +28,10 @@ Q_SIGNALS:
     void loadStarted();  // the list is about to be read
     void loadFinished(); // the list is on display
     void unloaded();
+    void changeListRequested(); // the chooser should come back; this window closes
+    void helpRequested();
+    void stripRequested();   // the mini strip should take over; this window hides
+    void bigListRequested(); // the large list window should take over; this window closes
 
 protected:
     void closeEvent(QCloseEvent* event) override;
