@@ -112,8 +112,10 @@ QImage cutPiece(QPoint origin) {
     return piece;
 }
 
+enum class TitleButton { Close, Minimise, Help };
+
 // The title buttons stand on the title bar 8 pixels from the top, so their square corners take its rows.
-void paintTitleButton(QPainter& p, int kind) {
+void paintTitleButton(QPainter& p, TitleButton kind) {
     for (int row = 0; row < 13; ++row)
         p.fillRect(QRectF(0, row, 13, 1), titleRow(8 + row));
     const QRectF face(0.5, 0.5, 12.0, 12.0);
@@ -127,10 +129,10 @@ void paintTitleButton(QPainter& p, int kind) {
 
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::black, 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (kind == 0) {
+    if (kind == TitleButton::Close) {
         p.drawLine(QPointF(3.9, 3.9), QPointF(9.1, 9.1));
         p.drawLine(QPointF(9.1, 3.9), QPointF(3.9, 9.1));
-    } else if (kind == 1) {
+    } else if (kind == TitleButton::Minimise) {
         p.setPen(QPen(Qt::black, 1.9, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(3.5, 8.6), QPointF(9.5, 8.6));
     } else {
@@ -153,7 +155,7 @@ std::vector<Asset> frame() {
     const int mid = kModel / 2;
     const int right = kModel - kPieceW;
     const int bottom = kModel - kPieceH;
-    auto button = [](int kind) {
+    auto button = [](TitleButton kind) {
         return renderOpaque(QSize(13, 13), 8, Qt::black, [kind](QPainter& p) { paintTitleButton(p, kind); });
     };
     return {piece("imgTitleLeft", cutPiece(QPoint(0, 0))),
@@ -164,9 +166,9 @@ std::vector<Asset> frame() {
             piece("imgWindowBottomLeft", cutPiece(QPoint(0, bottom))),
             piece("imgWindowBottom", cutPiece(QPoint(mid, bottom))),
             piece("imgWindowBottomRight", cutPiece(QPoint(right, bottom))),
-            piece("imgTitleClose", button(0)),
-            piece("imgTitleMinimize", button(1)),
-            piece("imgTitleHelp", button(2))};
+            piece("imgTitleClose", button(TitleButton::Close)),
+            piece("imgTitleMinimize", button(TitleButton::Minimise)),
+            piece("imgTitleHelp", button(TitleButton::Help))};
 }
 
 } // namespace art

@@ -35,16 +35,17 @@ void paintSky(QPainter& p) {
     }
 }
 
-// The word mark from drawn strokes: T A V I K at x 96..306, y 24..64.
+// The word mark from drawn strokes between cap line y 20 and base line y 64: strokes run past both lines and
+// are cut flat there, so pointed joins neither poke out nor sink; the A tucks under the T's bar.
+const QRectF kMarkBand(0, 20, 328, 44);
+
 QPainterPath wordMark() {
-    const qreal top = 24;
-    const qreal h = 40;
     QPainterPath mark;
-    mark.addPath(glyph::capitalT(QRectF(96, top, 34, h)));
-    mark.addPath(glyph::capitalA(QRectF(136, top, 40, h)));
-    mark.addPath(glyph::capitalV(QRectF(182, top, 38, h)));
-    mark.addPath(glyph::capitalI(QRectF(224, top, 12, h)));
-    mark.addPath(glyph::capitalK(QRectF(250, top, 30, h)));
+    mark.addPath(glyph::capitalT(QRectF(96, 24, 34, 44)));
+    mark.addPath(glyph::capitalA(QRectF(128, 16, 40, 52)));
+    mark.addPath(glyph::capitalV(QRectF(171, 16, 38, 54)));
+    mark.addPath(glyph::capitalI(QRectF(214, 16, 12, 52)));
+    mark.addPath(glyph::capitalK(QRectF(238, 16, 31, 52)));
     return mark;
 }
 
@@ -52,15 +53,19 @@ void paintWordMark(QPainter& p) {
     const QPainterPath mark = wordMark();
     p.save();
     p.translate(1.5, 2.5);
-    p.setPen(QPen(QColor(0, 0, 80, 150), 8.6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setClipRect(kMarkBand);
+    p.setPen(QPen(QColor(0, 0, 80, 150), 9.2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(mark);
     p.restore();
-    drawStrokedSolid(p, mark, 7.4, kMoonlight, 0);
+    p.save();
+    p.setClipRect(kMarkBand);
+    drawStrokedSolid(p, mark, 8.0, kMoonlight, 0);
+    p.restore();
 
     // A red dot after the mark, the colour the drill gives its word.
     QPainterPath dot;
-    dot.addEllipse(QPointF(294, 60), 4.2, 4.2);
+    dot.addEllipse(QPointF(283, 59.5), 4.4, 4.4);
     drawBody(p, dot, palette::red, 0);
 }
 

@@ -85,6 +85,22 @@ void paintSunrise(QPainter& p) {
     p.drawEllipse(sun, 118, 118);
 }
 
+void drawBlossom(QPainter& p, QPointF centre, qreal size, qreal turn) {
+    p.save();
+    p.translate(centre);
+    p.rotate(turn);
+    p.setPen(QPen(QColor(214, 150, 140, 110), 0.8));
+    p.setBrush(QColor(250, 206, 196, 120));
+    for (int petal = 0; petal < 5; ++petal) {
+        p.drawEllipse(QPointF(0, -size * 0.55), size * 0.42, size * 0.52);
+        p.rotate(72);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(226, 150, 80, 140));
+    p.drawEllipse(QPointF(0, 0), size * 0.2, size * 0.2);
+    p.restore();
+}
+
 void paintSkin2(QPainter& p) {
     QLinearGradient paper(0, 0, 0, kSkin.height());
     paper.setColorAt(0.0, QColor(255, 249, 238));
@@ -110,6 +126,14 @@ void paintSkin2(QPainter& p) {
         fibre.quadTo(bend, end);
         p.setPen(QPen(QColor(176, 136, 96, 18), noise.uniform(0.5, 1.1)));
         p.drawPath(fibre);
+    }
+
+    // Plum blossoms drift down the free margin between the word list and the word.
+    for (const qreal top : {52.0, 300.0}) {
+        for (int i = 0; i < 5; ++i) {
+            const QPointF at(242 + 12 * qSin(i * 2.1) + noise.uniform(-3, 3), top + i * 24 + noise.uniform(0, 6));
+            drawBlossom(p, at, 6.2 - i * 0.7, noise.uniform(0, 72));
+        }
     }
 
     // Three distant birds in the free strip above the word.
@@ -147,15 +171,16 @@ void paintSkin3(QPainter& p) {
     p.setBrush(QColor(140, 194, 214, 50));
     p.drawPath(waveBand(516, 6, 150, 4.0, 2));
 
+    // Bubbles rise in the free margin between the word list and the word, shrinking as they go up.
     Noise noise(1115);
-    for (int i = 0; i < 26; ++i) {
-        const bool top = i < 14;
-        const QPointF at = top ? QPointF(noise.uniform(236, 620), noise.uniform(6, 26))
-                               : QPointF(noise.uniform(224, 256), noise.uniform(290, 420));
-        const qreal r = noise.uniform(2.0, top ? 6.5 : 5.0);
-        p.setBrush(QColor(255, 255, 255, 70));
-        p.setPen(QPen(QColor(120, 184, 200, 90), 1.0));
-        p.drawEllipse(at, r, r);
+    p.setPen(QPen(QColor(112, 178, 198, 100), 1.0));
+    p.setBrush(QColor(255, 255, 255, 80));
+    for (const qreal bottom : {425.0, 168.0}) {
+        for (int i = 0; i < 9; ++i) {
+            const QPointF at(244 + 9 * qSin(i * 1.7) + noise.uniform(-3, 3), bottom - i * 14 - noise.uniform(0, 5));
+            const qreal r = 5.8 - i * 0.45 + noise.uniform(-0.6, 0.6);
+            p.drawEllipse(at, r, r);
+        }
     }
 }
 
