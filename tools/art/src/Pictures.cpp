@@ -13,23 +13,22 @@ namespace {
 using namespace palette;
 
 // A spiral-bound note book: orange cover, a white label and the rings along its left edge.
-void drawNotebook(QPainter& p, const QRectF& cover, qreal outline, int rings) {
+void drawNotebook(QPainter& p, const QRectF& cover, qreal outline) {
     const QPainterPath body = roundedRect(cover, cover.width() * 0.1);
     drawBody(p, body, orange, outline);
     drawGloss(p, body, 0.35);
     const QRectF label(cover.left() + cover.width() * 0.3, cover.top() + cover.height() * 0.16, cover.width() * 0.56,
                        cover.height() * 0.26);
     drawBody(p, roundedRect(label, label.height() * 0.15), paper, outline * 0.7);
-    if (rings > 3) {
-        p.save();
-        p.setPen(QPen(orange.dark, outline * 0.7, Qt::SolidLine, Qt::RoundCap));
-        const qreal inset = label.width() * 0.15;
-        p.drawLine(QPointF(label.left() + inset, label.top() + label.height() * 0.38),
-                   QPointF(label.right() - inset, label.top() + label.height() * 0.38));
-        p.drawLine(QPointF(label.left() + inset, label.top() + label.height() * 0.68),
-                   QPointF(label.right() - inset * 2, label.top() + label.height() * 0.68));
-        p.restore();
-    }
+    p.save();
+    p.setPen(QPen(orange.dark, outline * 0.7, Qt::SolidLine, Qt::RoundCap));
+    const qreal inset = label.width() * 0.15;
+    p.drawLine(QPointF(label.left() + inset, label.top() + label.height() * 0.38),
+               QPointF(label.right() - inset, label.top() + label.height() * 0.38));
+    p.drawLine(QPointF(label.left() + inset, label.top() + label.height() * 0.68),
+               QPointF(label.right() - inset * 2, label.top() + label.height() * 0.68));
+    p.restore();
+    constexpr int rings = 5;
     const qreal pitch = cover.height() / rings;
     for (int i = 0; i < rings; ++i) {
         const qreal y = cover.top() + pitch * (i + 0.5);
@@ -59,18 +58,26 @@ void drawBadge(QPainter& p, QPointF centre, qreal radius, const Hue& hue, bool p
 }
 
 void paintNoteAdd(QPainter& p) {
-    drawNotebook(p, QRectF(6.0, 2.5, 18.5, 25.5), kOutline, 5);
+    drawNotebook(p, QRectF(6.0, 2.5, 18.5, 25.5), kOutline);
     drawBadge(p, QPointF(24.3, 23.6), 6.4, green, true, kOutline);
 }
 
 void paintNoteDelete(QPainter& p) {
-    drawNotebook(p, QRectF(5.5, 2.5, 17.0, 25.5), kOutline, 5);
+    drawNotebook(p, QRectF(5.5, 2.5, 17.0, 25.5), kOutline);
     drawBadge(p, QPointF(21.7, 23.6), 6.0, red, false, kOutline);
 }
 
+// At 16 pixels the rings become plain ticks and the label loses its lines.
 void paintNoteAddSmall(QPainter& p) {
-    drawNotebook(p, QRectF(3.2, 1.0, 9.5, 12.5), 1.0, 3);
-    drawBadge(p, QPointF(11.6, 11.2), 3.9, green, true, 1.0);
+    const QPainterPath body = roundedRect(QRectF(3.5, 1.0, 9.0, 13.0), 1.5);
+    drawBody(p, body, orange, 1.0);
+    p.fillRect(QRectF(6.5, 3.0, 4.5, 2.5), white);
+    p.save();
+    p.setPen(QPen(ink, 1.2, Qt::SolidLine, Qt::RoundCap));
+    for (const qreal y : {3.5, 7.5, 11.5})
+        p.drawLine(QPointF(2.2, y), QPointF(5.0, y));
+    p.restore();
+    drawBadge(p, QPointF(11.6, 11.4), 4.1, green, true, 1.0);
 }
 
 void paintCase(QPainter& p) {
