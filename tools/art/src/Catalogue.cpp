@@ -11,6 +11,11 @@ namespace art {
 
 namespace {
 
+QString relativePath(const Asset& asset) {
+    return asset.folder + QLatin1Char('/') + asset.name +
+           (asset.jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png"));
+}
+
 bool writeImage(const Asset& asset, const QString& path, QString* error) {
     QImageWriter writer(path, asset.jpeg ? "jpeg" : "png");
     if (asset.jpeg) {
@@ -57,11 +62,6 @@ bool writeCollection(const std::vector<Asset>& assets, const QString& path, QStr
 }
 
 } // namespace
-
-QString relativePath(const Asset& asset) {
-    return asset.folder + QLatin1Char('/') + asset.name +
-           (asset.jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png"));
-}
 
 bool writeAll(const std::vector<Asset>& assets, const QString& resourceDir, QString* error) {
     const QDir root(resourceDir);

@@ -17,8 +17,6 @@ struct Asset {
     bool jpeg = false;
 };
 
-QString relativePath(const Asset& asset);
-
 // Writes every asset under `resourceDir` and the resource collection naming them; false with `error` set on the
 // first failure.
 bool writeAll(const std::vector<Asset>& assets, const QString& resourceDir, QString* error);

@@ -2,14 +2,10 @@
 
 #include "Catalogue.h"
 
-#include <QPoint>
-
 namespace art {
 
-// Where the hand cursor points: the tip of its index finger.
-inline constexpr QPoint kHandHotSpot(11, 1);
-
-// MOUSEICON1, the 32 x 32 hand cursor of the clickable controls.
+// MOUSEICON1, the 32 x 32 hand cursor of the clickable controls. Its hot spot is (11, 1), the tip of the index
+// finger; the program sets it when it makes the cursor (tools/art/README.md says so too).
 std::vector<Asset> cursors();
 
 } // namespace art

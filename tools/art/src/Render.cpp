@@ -69,12 +69,13 @@ QImage reduce(const QImage& big, QSize pixels) {
     return big.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-} // namespace
-
+// Supersampling factor that keeps the working canvas near 256 pixels or larger.
 int superFactor(QSize pixels) {
     const int longest = std::max(pixels.width(), pixels.height());
     return std::max(2, (256 + longest - 1) / longest);
 }
+
+} // namespace
 
 QImage renderIcon(const IconFrame& frame, const PaintFn& paint) {
     const int factor = superFactor(frame.pixels);

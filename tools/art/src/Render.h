@@ -27,7 +27,4 @@ QImage renderIcon(const IconFrame& frame, const PaintFn& paint);
 // Paints an opaque picture at `factor` times its size on `background` and reduces it the same way.
 QImage renderOpaque(QSize pixels, int factor, const QColor& background, const PaintFn& paint);
 
-// Supersampling factor that keeps the working canvas near 256 pixels or larger.
-int superFactor(QSize pixels);
-
 } // namespace art

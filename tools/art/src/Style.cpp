@@ -7,6 +7,16 @@
 
 namespace art {
 
+namespace {
+
+QPainterPath roundButton() {
+    QPainterPath path;
+    path.addEllipse(QPointF(15.5, 15.5), 13.6, 13.6);
+    return path;
+}
+
+} // namespace
+
 QBrush shade(const QRectF& r, const Hue& hue) {
     QLinearGradient g(r.topLeft(), QPointF(r.left() + r.width() * 0.45, r.bottom()));
     g.setColorAt(0.0, hue.light);
@@ -59,12 +69,6 @@ void drawStrokedSolid(QPainter& p, const QPainterPath& line, qreal width, const 
     stroker.setCapStyle(Qt::FlatCap);
     stroker.setJoinStyle(Qt::MiterJoin);
     drawBody(p, stroker.createStroke(line).simplified(), hue, outline);
-}
-
-QPainterPath roundButton() {
-    QPainterPath path;
-    path.addEllipse(QPointF(15.5, 15.5), 13.6, 13.6);
-    return path;
 }
 
 void drawRoundButton(QPainter& p, const Hue& hue) {

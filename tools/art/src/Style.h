@@ -47,7 +47,6 @@ void strokeLine(QPainter& p, const QPainterPath& line, qreal width, const QColor
 void drawStrokedSolid(QPainter& p, const QPainterPath& line, qreal width, const Hue& hue, qreal outline);
 
 // A round push button in the given hue, the shape of the start, pause, exit and help icons.
-QPainterPath roundButton();
 void drawRoundButton(QPainter& p, const Hue& hue);
 
 QPainterPath roundedRect(const QRectF& r, qreal radius);
