@@ -21,7 +21,7 @@ QCursor handCursor() {
     const QPixmap hand = picture(QStringLiteral("CURSOR"), QStringLiteral("MOUSEICON1"));
     if (hand.isNull())
         return QCursor(Qt::PointingHandCursor);
-    return QCursor(hand, 9, 1);
+    return QCursor(hand, 11, 1); // the tip of the index finger
 }
 
 QCursor iconCursor(const QString& name) {

@@ -7,6 +7,7 @@
 #include "drill/WordSize.h"
 #include "speech/MSTTSSpeak.h"
 #include "speech/Voice.h"
+#include "ui/common/Art.h"
 #include "ui/common/Context.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ImageButton.h"
@@ -18,27 +19,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QSystemTrayIcon>
 #include <QTimer>
+#include <QWindow>
 
 mainForm::mainForm(Context& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_context(context) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(Art::programIcon());
     m_ui.setupUi(this);
-    connect(m_ui.List1, &QListWidget::currentRowChanged, this, &mainForm::onList1Selection);
-    connect(m_ui.Timer1, &QTimer::timeout, this, &mainForm::Timer1_Timer);
-    connect(m_ui.Timer2, &QTimer::timeout, this, &mainForm::Timer2_Timer);
-    connect(m_ui.Image3, &ImageButton::clicked, this, [this] {
-        Q_EMIT changeListRequested();
-        close();
-    });
-    connect(m_ui.Image6, &ImageButton::clicked, this, &QWidget::close);
-    connect(m_ui.Sys_exit, &QAction::triggered, this, &QWidget::close);
-    connect(m_ui.Image8, &ImageButton::clicked, this, &mainForm::helpRequested);
-    connect(m_ui.Sys_help, &QAction::triggered, this, &mainForm::helpRequested);
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
+    setCursor(Qt::SizeAllCursor);
+    connectControls();
 }
 
 mainForm::~mainForm() = default;
@@ -61,6 +61,11 @@ void mainForm::load() {
     m_context.share.Interval = static_cast<qint16>(LoadInterval(m_context.settings));
     m_ui.Text2->setText(leadingBlank(m_context.share.Interval));
     showRestoredPosition();
+    setUpCursors();
+}
+
+bool mainForm::hasTray() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void mainForm::readWordFile() {
@@ -168,6 +173,13 @@ void mainForm::Timer2_Timer() {
     QPalette palette = m_ui.Label9->palette();
     palette.setColor(QPalette::WindowText, m_FlickerPick == 1 ? QColor(0, 0, 0) : QColor(255, 0, 0));
     m_ui.Label9->setPalette(palette);
+}
+
+void mainForm::mousePressEvent(QMouseEvent* event) {
+    // Dragging the background moves the window, as a title bar would.
+    if (event->buttons() == Qt::LeftButton && !childAt(event->position().toPoint()) && windowHandle())
+        windowHandle()->startSystemMove();
+    event->accept();
 }
 
 void mainForm::closeEvent(QCloseEvent* event) {

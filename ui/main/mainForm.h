@@ -22,6 +22,12 @@ public:
     int currentIndex() const { return m_CurrentIndex; }
     const mainFormUi& ui() const { return m_ui; }
 
+    // The stop for the tray: the drill stops and the window goes to the tray (or, on a desktop
+    // without a notification area, to the task bar).
+    void stopForTray();
+    bool hasTray() const;
+    void restoreFromMenu();
+
     qint16 LastState = 0; // window state to restore from the tray
 
 Q_SIGNALS:
@@ -35,14 +41,48 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Set-up and wiring.
+    void SetUpMainWindow();
+    void setUpCursors();
+    void connectControls();
+    void connectSettingsPanel();
+
+    // The entry on display.
     void readWordFile();
     void showRestoredPosition();
     void setWord(const QString& text);
     void onList1Selection(int row);
     void Timer1_Timer();
     void Timer2_Timer();
+
+    // Drill controls.
+    void Image5_Click();
+    void setDrillRunning(bool running, const QString& caption);
+    void ShowSettingsPanel();
+    void HideSettingsPanel();
+    void Text1_Change();
+    void Text2_Change();
+    void Command1_Click();
+    void Image15_Click();
+    void Image4_Click();
+    void Image12_Click();
+
+    // The note file.
+    void NoteKeyDown(int key);
+    void NoteKeyUp(int key);
+    void addToNote();
+    void deleteFromNote();
+
+    // Search and the word list.
+    void Combo1_Change();
+    void findNext();
+    bool List1_KeyDown(int key);
+    void Text3_Change();
+    void scrollRowToTop(int row);
 
     Context& m_context;
     mainFormUi m_ui;
