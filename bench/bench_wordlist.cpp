@@ -22,7 +22,8 @@
 // word list, and the whole main-window load.
 namespace {
 
-QByteArray makeList() {
+QByteArray makeList()
+{
     QString text;
     int line = 0;
     for (int entry = 1; line < 15000; ++entry) {
@@ -36,7 +37,8 @@ QByteArray makeList() {
     return gbk(text);
 }
 
-double medianMs(int runs, const std::function<void()>& work) {
+double medianMs(int runs, const std::function<void()>& work)
+{
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
@@ -50,7 +52,8 @@ double medianMs(int runs, const std::function<void()>& work) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QByteArray bytes = makeList();

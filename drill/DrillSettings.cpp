@@ -13,13 +13,15 @@ const QString kLeft = QStringLiteral("Left");
 
 } // namespace
 
-int toNumber(const QString& text, int defaultValue) {
+int toNumber(const QString& text, int defaultValue)
+{
     bool ok = false;
     const int n = text.trimmed().toInt(&ok);
     return ok ? n : defaultValue;
 }
 
-int LoadPosition(SettingsStore& settings, const QString& libraryKey) {
+int LoadPosition(SettingsStore& settings, const QString& libraryKey)
+{
     const int position = toNumber(settings.GetSetting(libraryKey, kStartup, kLeft, QStringLiteral("0")), 0);
     if (position > 0)
         return position;
@@ -27,15 +29,18 @@ int LoadPosition(SettingsStore& settings, const QString& libraryKey) {
     return 1;
 }
 
-bool SavePosition(SettingsStore& settings, const QString& libraryKey, int position) {
+bool SavePosition(SettingsStore& settings, const QString& libraryKey, int position)
+{
     return settings.SaveSetting(libraryKey, kStartup, kLeft, QString::number(position));
 }
 
-int LoadInterval(const SettingsStore& settings) {
+int LoadInterval(const SettingsStore& settings)
+{
     const QString text = settings.GetSetting(kTavik, kTimeInterval, kLeft, QString::number(DefaultInterval));
     return std::clamp(toNumber(text, DefaultInterval), MinInterval, MaxInterval);
 }
 
-bool SaveInterval(SettingsStore& settings, int seconds) {
+bool SaveInterval(SettingsStore& settings, int seconds)
+{
     return settings.SaveSetting(kTavik, kTimeInterval, kLeft, QString::number(seconds));
 }

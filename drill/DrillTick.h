@@ -7,7 +7,8 @@ enum class TickStep {
     Advance,   // show the next entry
 };
 
-inline TickStep nextTickStep(int currentIndex, int entryEnd) {
+inline TickStep nextTickStep(int currentIndex, int entryEnd)
+{
     if (entryEnd <= 1)
         return TickStep::Nothing;
     return currentIndex >= entryEnd - 1 ? TickStep::EndOfList : TickStep::Advance;

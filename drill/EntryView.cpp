@@ -3,11 +3,13 @@
 #include "drill/Share.h"
 #include "vocab/Entry.h"
 
-QString leadingBlank(int n) {
+QString leadingBlank(int n)
+{
     return n < 0 ? QString::number(n) : u' ' + QString::number(n);
 }
 
-EntryView viewOfEntry(const Share& share, int n) {
+EntryView viewOfEntry(const Share& share, int n)
+{
     EntryView view;
     view.number = QStringLiteral("NO.") + leadingBlank(n);
     if (n < 0 || n > LastSlot)

@@ -2,7 +2,8 @@
 
 // The word label's font size in points for a word of the given length; capitals are wider, so
 // in capitals the 36-point band begins at 13 characters instead of 15.
-inline int wordPointSize(int length, bool upperCase) {
+inline int wordPointSize(int length, bool upperCase)
+{
     if (length <= 5)
         return 52;
     if (length <= 10)

@@ -4,7 +4,8 @@ namespace {
 
 // QSettings would read "/" and "\" as nested levels and compares case-sensitively in INI files:
 // fold the case and escape the separators so each name stays one level.
-QString level(const QString& name) {
+QString level(const QString& name)
+{
     QString folded = name.toCaseFolded();
     folded.replace(u'%', QStringLiteral("%25"));
     folded.replace(u'/', QStringLiteral("%2F"));
@@ -12,7 +13,8 @@ QString level(const QString& name) {
     return folded;
 }
 
-QString settingsKey(const QString& application, const QString& section, const QString& key) {
+QString settingsKey(const QString& application, const QString& section, const QString& key)
+{
     return level(application) + u'/' + level(section) + u'/' + level(key);
 }
 
@@ -20,25 +22,32 @@ QString settingsKey(const QString& application, const QString& section, const QS
 
 SettingsStore::SettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("tavik"),
-                                             QStringLiteral("tavik"))) {}
+                                             QStringLiteral("tavik")))
+{
+}
 
 SettingsStore::SettingsStore(const QString& iniPath)
-    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{
+}
 
 SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::GetSetting(const QString& application, const QString& section, const QString& key,
-                                  const QString& defaultValue) const {
+                                  const QString& defaultValue) const
+{
     return m_settings->value(settingsKey(application, section, key), defaultValue).toString();
 }
 
 bool SettingsStore::SaveSetting(const QString& application, const QString& section, const QString& key,
-                                const QString& value) {
+                                const QString& value)
+{
     m_settings->setValue(settingsKey(application, section, key), value);
     m_settings->sync();
     return m_settings->status() == QSettings::NoError;
 }
 
-QString SettingsStore::fileName() const {
+QString SettingsStore::fileName() const
+{
     return m_settings->fileName();
 }

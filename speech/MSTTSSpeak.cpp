@@ -2,11 +2,13 @@
 
 #include "speech/Voice.h"
 
-int rateForText(const QString& text) {
+int rateForText(const QString& text)
+{
     return text.size() >= 1 && text.size() <= 7 ? 120 : 150;
 }
 
-void SpeakWord(Voice& voice, const QString& text) {
+void SpeakWord(Voice& voice, const QString& text)
+{
     voice.setRate(rateForText(text));
     voice.speak(text);
 }

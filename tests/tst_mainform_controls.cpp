@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -58,9 +58,8 @@ void TestMainFormControls::typeInto(QWidget* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
-const QStringList kWords = {u"abandon/E5bAndEn/vt.放弃"_qs, u"ability/E5bIlItI/n.能力"_qs,
-                            u"able/5eIbl/adj.能"_qs, u"extraordinary/Ik5strR:dnErI/adj.非凡的"_qs,
-                            u"strenuous/5strenjJEs/adj.费力的"_qs};
+const QStringList kWords = {u"abandon/E5bAndEn/vt.放弃"_qs, u"ability/E5bIlItI/n.能力"_qs, u"able/5eIbl/adj.能"_qs,
+                            u"extraordinary/Ik5strR:dnErI/adj.非凡的"_qs, u"strenuous/5strenjJEs/adj.费力的"_qs};
 
 void TestMainFormControls::startPauseContinue()
 {

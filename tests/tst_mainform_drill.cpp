@@ -52,7 +52,8 @@ private:
     QStringList m_messages;
 };
 
-void TestMainFormDrill::init() {
+void TestMainFormDrill::init()
+{
     QFile::remove(m_dir.filePath(u"settings.ini"_qs));
     m_settings = std::make_unique<SettingsStore>(m_dir.filePath(u"settings.ini"_qs));
     m_share = Share();
@@ -62,12 +63,14 @@ void TestMainFormDrill::init() {
     MessageBox::setHook([this](const QString&, const QString& text) { m_messages.append(text); });
 }
 
-void TestMainFormDrill::cleanup() {
+void TestMainFormDrill::cleanup()
+{
     delete m_form;
     MessageBox::setHook(nullptr);
 }
 
-mainForm* TestMainFormDrill::open(const QStringList& lines, const QString& key) {
+mainForm* TestMainFormDrill::open(const QStringList& lines, const QString& key)
+{
     const QString path = m_dir.filePath(key);
     writeGbkList(path, lines);
     m_share.LibraryKey = key;
@@ -79,21 +82,25 @@ mainForm* TestMainFormDrill::open(const QStringList& lines, const QString& key) 
     return m_form;
 }
 
-QString TestMainFormDrill::label(const char* name) const {
+QString TestMainFormDrill::label(const char* name) const
+{
     return m_form->findChild<QLabel*>(QString::fromLatin1(name))->text();
 }
 
-void TestMainFormDrill::tick() {
+void TestMainFormDrill::tick()
+{
     QVERIFY(QMetaObject::invokeMethod(m_form->findChild<QTimer*>(u"Timer1"_qs), "timeout"));
 }
 
-QString position(SettingsStore& settings, const QString& key) {
+QString position(SettingsStore& settings, const QString& key)
+{
     return settings.GetSetting(key, u"Startup"_qs, u"Left"_qs, u"absent"_qs);
 }
 
 const QStringList kThree = {u"abandon/E5bAndEn/vt.放弃"_qs, u"ability/E5bIlItI/n.能力"_qs, u"able/5eIbl/adj.能"_qs};
 
-void TestMainFormDrill::firstStartShowsEntryOneAndStoresIt() {
+void TestMainFormDrill::firstStartShowsEntryOneAndStoresIt()
+{
     open(kThree);
     QCOMPARE(m_form->currentIndex(), 1);
     QCOMPARE(label("Label9"), u"abandon"_qs);
@@ -106,7 +113,8 @@ void TestMainFormDrill::firstStartShowsEntryOneAndStoresIt() {
     QCOMPARE(m_share.EntryEnd, 4);
 }
 
-void TestMainFormDrill::resumesAtTheSavedPosition() {
+void TestMainFormDrill::resumesAtTheSavedPosition()
+{
     m_settings->SaveSetting(u"test"_qs, u"startup"_qs, u"left"_qs, u"2"_qs);
     open(kThree);
     QCOMPARE(m_form->currentIndex(), 2);
@@ -114,7 +122,8 @@ void TestMainFormDrill::resumesAtTheSavedPosition() {
     QCOMPARE(m_form->findChild<QListWidget*>(u"List1"_qs)->currentRow(), 1);
 }
 
-void TestMainFormDrill::positionBeyondTheListShowsTheLastEntry() {
+void TestMainFormDrill::positionBeyondTheListShowsTheLastEntry()
+{
     m_settings->SaveSetting(u"TEST"_qs, u"Startup"_qs, u"Left"_qs, u"250"_qs);
     open(kThree);
     QCOMPARE(m_form->currentIndex(), 3);
@@ -122,7 +131,8 @@ void TestMainFormDrill::positionBeyondTheListShowsTheLastEntry() {
     QCOMPARE(position(*m_settings, u"TEST"_qs), u"3"_qs);
 }
 
-void TestMainFormDrill::tickAdvancesSpeaksAndSaves() {
+void TestMainFormDrill::tickAdvancesSpeaksAndSaves()
+{
     open(kThree);
     m_voice.calls.clear();
     tick();
@@ -134,7 +144,8 @@ void TestMainFormDrill::tickAdvancesSpeaksAndSaves() {
     QCOMPARE(m_form->findChild<QListWidget*>(u"List1"_qs)->currentRow(), 1);
 }
 
-void TestMainFormDrill::endOfListShowsOneMessageAndWrapsOnce() {
+void TestMainFormDrill::endOfListShowsOneMessageAndWrapsOnce()
+{
     m_settings->SaveSetting(u"TEST"_qs, u"Startup"_qs, u"Left"_qs, u"3"_qs);
     open(kThree);
     // While the message is up the timer keeps ticking; those ticks must neither stack a second
@@ -157,7 +168,8 @@ void TestMainFormDrill::endOfListShowsOneMessageAndWrapsOnce() {
     QCOMPARE(m_messages.size(), 1);
 }
 
-void TestMainFormDrill::tickCatchesAPositionBeyondTheEnd() {
+void TestMainFormDrill::tickCatchesAPositionBeyondTheEnd()
+{
     // More leading lines than entries leave rows after the last word; picking one puts the drill
     // beyond the end, and the next tick must still end the list instead of running on.
     open({u"one"_qs, u"two"_qs, u"three"_qs, u"w//m"_qs});
@@ -171,7 +183,8 @@ void TestMainFormDrill::tickCatchesAPositionBeyondTheEnd() {
     QCOMPARE(label("Label9"), u"w"_qs);
 }
 
-void TestMainFormDrill::entryWithoutSlashIsShownButNotSpoken() {
+void TestMainFormDrill::entryWithoutSlashIsShownButNotSpoken()
+{
     open({u"first/f/1"_qs, u"x=y"_qs});
     // Slot 0 holds nothing; a continuation-only entry has no slash.
     m_voice.calls.clear();
@@ -196,7 +209,8 @@ void TestMainFormDrill::entryWithoutSlashIsShownButNotSpoken() {
     QVERIFY(m_voice.calls.isEmpty());
 }
 
-void TestMainFormDrill::clickingARowShowsAndStoresIt() {
+void TestMainFormDrill::clickingARowShowsAndStoresIt()
+{
     open(kThree);
     m_voice.spoken.clear();
     auto* list = m_form->findChild<QListWidget*>(u"List1"_qs);
@@ -210,20 +224,23 @@ void TestMainFormDrill::clickingARowShowsAndStoresIt() {
     QCOMPARE(m_voice.spoken, QStringList{u"able"_qs});
 }
 
-void TestMainFormDrill::intervalSettingShowsInTheBox() {
+void TestMainFormDrill::intervalSettingShowsInTheBox()
+{
     m_settings->SaveSetting(u"TAVIK"_qs, u"Timeinterval"_qs, u"Left"_qs, u"7"_qs);
     open(kThree);
     QCOMPARE(m_share.Interval, 7);
     QCOMPARE(m_form->findChild<QLineEdit*>(u"Text2"_qs)->text(), u" 7"_qs);
 }
 
-void TestMainFormDrill::phoneticIsShownAsIpa() {
+void TestMainFormDrill::phoneticIsShownAsIpa()
+{
     open(kThree);
     QCOMPARE(label("Label10"), u"əˈbændən"_qs);
     QCOMPARE(m_share.Words.at(1), u"abandon/E5bAndEn/vt.放弃"_qs);
 }
 
-void TestMainFormDrill::unreadableListIsReported() {
+void TestMainFormDrill::unreadableListIsReported()
+{
     m_share.LibraryKey = u"GONE"_qs;
     m_share.WordFile = m_dir.filePath(u"gone.txt"_qs);
     m_form = new mainForm(*m_context);
@@ -233,7 +250,8 @@ void TestMainFormDrill::unreadableListIsReported() {
     QCOMPARE(m_share.EntryEnd, 1);
 }
 
-void TestMainFormDrill::overlongListIsReportedOnce() {
+void TestMainFormDrill::overlongListIsReportedOnce()
+{
     QStringList lines;
     for (int i = 1; i <= 10003; ++i)
         lines.append(QStringLiteral("w%1//m").arg(i));
@@ -244,7 +262,8 @@ void TestMainFormDrill::overlongListIsReportedOnce() {
     QCOMPARE(m_form->findChild<QListWidget*>(u"List1"_qs)->count(), 10000);
 }
 
-void TestMainFormDrill::emptyListDoesNothingOnTick() {
+void TestMainFormDrill::emptyListDoesNothingOnTick()
+{
     open({});
     tick();
     tick();
@@ -252,7 +271,8 @@ void TestMainFormDrill::emptyListDoesNothingOnTick() {
     QCOMPARE(label("Label2"), u"NO. 1"_qs);
 }
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     TestMainFormDrill test;
     return QTest::qExec(&test, argc, argv);

@@ -23,7 +23,8 @@ private:
     QString iniPath() const { return m_dir.filePath(QStringLiteral("tavik.ini")); }
 };
 
-void TestSettings::namesCompareWithoutCase() {
+void TestSettings::namesCompareWithoutCase()
+{
     SettingsStore store(iniPath());
     QVERIFY(store.SaveSetting(u"TAVIK"_qs, u"SKIN"_qs, u"Left"_qs, u"2"_qs));
     QCOMPARE(store.GetSetting(u"tavik"_qs, u"skin"_qs, u"LEFT"_qs, u"0"_qs), u"2"_qs);
@@ -35,7 +36,8 @@ void TestSettings::namesCompareWithoutCase() {
     QCOMPARE(store.GetSetting(u"Kelmo"_qs, u"Note"_qs, u"File"_qs, u"0"_qs), u"0"_qs);
 }
 
-void TestSettings::pathsAsApplicationNamesRoundTrip() {
+void TestSettings::pathsAsApplicationNamesRoundTrip()
+{
     SettingsStore store(iniPath());
     QVERIFY(SavePosition(store, u"c:\\taviknote.txt"_qs, 12));
     QVERIFY(SavePosition(store, u"/home/learner/taviknote.txt"_qs, 34));
@@ -49,14 +51,16 @@ void TestSettings::pathsAsApplicationNamesRoundTrip() {
     QCOMPARE(store.GetSetting(u"c:"_qs, u"taviknote.txt"_qs, u"Startup"_qs, u"none"_qs), u"none"_qs);
 }
 
-void TestSettings::valuesAreWrittenAtOnce() {
+void TestSettings::valuesAreWrittenAtOnce()
+{
     SettingsStore writer(iniPath());
     QVERIFY(SavePosition(writer, u"GRE1"_qs, 40));
     SettingsStore reader(iniPath());
     QCOMPARE(LoadPosition(reader, u"gre1"_qs), 40);
 }
 
-void TestSettings::positionsAreKeptPerList() {
+void TestSettings::positionsAreKeptPerList()
+{
     SettingsStore store(iniPath());
     QVERIFY(SavePosition(store, u"GRE1"_qs, 40));
     QVERIFY(SavePosition(store, u"TOFEL1"_qs, 3));
@@ -64,7 +68,8 @@ void TestSettings::positionsAreKeptPerList() {
     QCOMPARE(LoadPosition(store, u"TOFEL1"_qs), 3);
 }
 
-void TestSettings::firstStudyStoresPositionOne() {
+void TestSettings::firstStudyStoresPositionOne()
+{
     SettingsStore store(iniPath());
     QCOMPARE(LoadPosition(store, u"NEVER"_qs), 1);
     QCOMPARE(store.GetSetting(u"NEVER"_qs, u"Startup"_qs, u"Left"_qs, u"none"_qs), u"1"_qs);
@@ -72,7 +77,8 @@ void TestSettings::firstStudyStoresPositionOne() {
     QCOMPARE(LoadPosition(store, u"BROKEN"_qs), 1);
 }
 
-void TestSettings::intervalStaysWithinBounds_data() {
+void TestSettings::intervalStaysWithinBounds_data()
+{
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("interval");
     QTest::newRow("absent") << QString() << 5;
@@ -83,7 +89,8 @@ void TestSettings::intervalStaysWithinBounds_data() {
     QTest::newRow("not a number") << u"fast"_qs << 5;
 }
 
-void TestSettings::intervalStaysWithinBounds() {
+void TestSettings::intervalStaysWithinBounds()
+{
     QFETCH(QString, stored);
     QFETCH(int, interval);
     QFile::remove(iniPath());
@@ -93,7 +100,8 @@ void TestSettings::intervalStaysWithinBounds() {
     QCOMPARE(LoadInterval(store), interval);
 }
 
-void TestSettings::userStoreLivesInTheConfigurationFolder() {
+void TestSettings::userStoreLivesInTheConfigurationFolder()
+{
     SettingsStore store;
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     QVERIFY2(store.fileName().startsWith(config), qPrintable(store.fileName()));

@@ -27,7 +27,8 @@ private:
     QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
 };
 
-void TestTextFile::decodesGbkWithoutLosingBadBytes() {
+void TestTextFile::decodesGbkWithoutLosingBadBytes()
+{
     bool errors = false;
     // "啊" then a lead byte cut off at the end of the data.
     const QString text = TextFile::decode(QByteArray("\xb0\xa1\xc4", 3), Encoding::Gbk, &errors);
@@ -42,7 +43,8 @@ void TestTextFile::decodesGbkWithoutLosingBadBytes() {
     QCOMPARE(TextFile::decode(QByteArray("\x80"), Encoding::Gbk), QStringLiteral("€"));
 }
 
-void TestTextFile::splitsCrLfAndLfLines_data() {
+void TestTextFile::splitsCrLfAndLfLines_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("empty") << QString() << QStringList();
@@ -53,13 +55,15 @@ void TestTextFile::splitsCrLfAndLfLines_data() {
     QTest::newRow("lone cr stays") << QStringLiteral("a\rb\r\n") << QStringList{u"a\rb"_qs};
 }
 
-void TestTextFile::splitsCrLfAndLfLines() {
+void TestTextFile::splitsCrLfAndLfLines()
+{
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
     QCOMPARE(TextFile::splitLines(text), lines);
 }
 
-void TestTextFile::detectsEncoding_data() {
+void TestTextFile::detectsEncoding_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Encoding>("encoding");
     QTest::newRow("ascii") << QByteArray("word/wE:d/n.") << Encoding::Gbk;
@@ -68,13 +72,15 @@ void TestTextFile::detectsEncoding_data() {
     QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBFword//x") << Encoding::Utf8WithBom;
 }
 
-void TestTextFile::detectsEncoding() {
+void TestTextFile::detectsEncoding()
+{
     QFETCH(QByteArray, bytes);
     QFETCH(Encoding, encoding);
     QCOMPARE(TextFile::detectEncoding(bytes), encoding);
 }
 
-void TestTextFile::readsUtf8FilesAsUtf8() {
+void TestTextFile::readsUtf8FilesAsUtf8()
+{
     QVERIFY(writeBytes(path("bom.txt"), QByteArray("\xEF\xBB\xBF") + QStringLiteral("ʌ/Q/啊\r\n").toUtf8()));
     QString error;
     auto content = TextFile::readLines(path("bom.txt"), &error);
@@ -86,7 +92,8 @@ void TestTextFile::readsUtf8FilesAsUtf8() {
     QVERIFY(error.contains(QStringLiteral("missing.txt")));
 }
 
-void TestTextFile::appendKeepsTheFilesOwnEncoding() {
+void TestTextFile::appendKeepsTheFilesOwnEncoding()
+{
     QString error;
     QVERIFY(writeBytes(path("gbk.txt"), gbk(QStringLiteral("算盘//n.\r\n"))));
     QVERIFY2(TextFile::appendLine(path("gbk.txt"), QStringLiteral("放弃//v."), &error), qPrintable(error));
@@ -106,14 +113,16 @@ void TestTextFile::appendKeepsTheFilesOwnEncoding() {
     QCOMPARE(readBytes(path("gbk.txt")), gbk(QStringLiteral("算盘//n.\r\n放弃//v.\r\n")));
 }
 
-void TestTextFile::appendNeverJoinsTheOldLastLine() {
+void TestTextFile::appendNeverJoinsTheOldLastLine()
+{
     QString error;
     QVERIFY(writeBytes(path("open.txt"), QByteArray("a//1\r\nb//2")));
     QVERIFY(TextFile::appendLine(path("open.txt"), QStringLiteral("c//3"), &error));
     QCOMPARE(readBytes(path("open.txt")), QByteArray("a//1\r\nb//2\r\nc//3\r\n"));
 }
 
-void TestTextFile::appendFailsClearly() {
+void TestTextFile::appendFailsClearly()
+{
     QString error;
     QVERIFY(!TextFile::appendLine(path("nowhere/note.txt"), QStringLiteral("a//b"), &error));
     QVERIFY(error.contains(QStringLiteral("note.txt")));
@@ -121,7 +130,8 @@ void TestTextFile::appendFailsClearly() {
     QVERIFY(!TextFile::createEmpty(path("nowhere/note.txt"), &error));
 }
 
-void TestTextFile::rewriteIsWholeOrNothing() {
+void TestTextFile::rewriteIsWholeOrNothing()
+{
     QString error;
     QVERIFY(writeBytes(path("note.txt"), gbk(QStringLiteral("旧//old\r\n"))));
     QVERIFY(TextFile::writeLines(path("note.txt"), {QStringLiteral("一//1"), QStringLiteral("二//2")}, Encoding::Gbk,
@@ -140,7 +150,8 @@ void TestTextFile::rewriteIsWholeOrNothing() {
     QVERIFY(!TextFile::writeLines(path("nowhere/x.txt"), {QStringLiteral("a")}, Encoding::Gbk, &error));
 }
 
-void TestTextFile::createEmptyReplacesAFile() {
+void TestTextFile::createEmptyReplacesAFile()
+{
     QString error;
     QVERIFY(writeBytes(path("full.txt"), QByteArray("a//b\r\n")));
     QVERIFY(TextFile::createEmpty(path("full.txt"), &error));

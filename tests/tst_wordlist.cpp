@@ -20,7 +20,8 @@ private Q_SLOTS:
 
 using Lines = QStringList;
 
-void TestWordList::readsEntriesAndRows_data() {
+void TestWordList::readsEntriesAndRows_data()
+{
     QTest::addColumn<Lines>("lines");
     QTest::addColumn<Lines>("entries"); // slots 1 .. EntryEnd - 1
     QTest::addColumn<QString>("slot0");
@@ -52,7 +53,8 @@ void TestWordList::readsEntriesAndRows_data() {
         << Lines{u"  a bill of fare"_qs};
 }
 
-void TestWordList::readsEntriesAndRows() {
+void TestWordList::readsEntriesAndRows()
+{
     QFETCH(Lines, lines);
     QFETCH(Lines, entries);
     QFETCH(QString, slot0);
@@ -67,7 +69,8 @@ void TestWordList::readsEntriesAndRows() {
     QVERIFY(!list.truncated);
 }
 
-void TestWordList::continuationRule_data() {
+void TestWordList::continuationRule_data()
+{
     QTest::addColumn<QString>("line");
     QTest::addColumn<bool>("continues");
     QTest::newRow("equals") << u"a=b"_qs << true;
@@ -81,7 +84,8 @@ void TestWordList::continuationRule_data() {
     QTest::newRow("plain heading") << u"list 1 abacus --- aloof"_qs << false;
 }
 
-void TestWordList::continuationRule() {
+void TestWordList::continuationRule()
+{
     QFETCH(QString, line);
     QFETCH(bool, continues);
     QCOMPARE(isContinuationLine(line), continues);
@@ -91,7 +95,8 @@ void TestWordList::continuationRule() {
     QCOMPARE(list.rows, QStringList{u"w"_qs});
 }
 
-void TestWordList::keepsAtMostTenThousandEntries() {
+void TestWordList::keepsAtMostTenThousandEntries()
+{
     QStringList lines;
     for (int i = 1; i <= LastSlot + 5; ++i)
         lines.append(QStringLiteral("w%1//m").arg(i));
@@ -106,7 +111,8 @@ void TestWordList::keepsAtMostTenThousandEntries() {
     QVERIFY(!readWordList(lines).truncated);
 }
 
-void TestWordList::splitsEntries_data() {
+void TestWordList::splitsEntries_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("word");
@@ -127,7 +133,8 @@ void TestWordList::splitsEntries_data() {
     QTest::newRow("characters, not bytes") << u"算盘/suan/珠算"_qs << word << u"算盘"_qs << u"suan"_qs << u"珠算"_qs;
 }
 
-void TestWordList::splitsEntries() {
+void TestWordList::splitsEntries()
+{
     QFETCH(QString, text);
     QFETCH(int, kind);
     QFETCH(QString, word);
@@ -140,7 +147,8 @@ void TestWordList::splitsEntries() {
     QCOMPARE(entry.meaning, meaning);
 }
 
-void TestWordList::convertsPhoneticsForDisplayOnly() {
+void TestWordList::convertsPhoneticsForDisplayOnly()
+{
     QCOMPARE(phoneticToIpa(u"E5bAndEn"_qs), u"əˈbændən"_qs);
     QCOMPARE(phoneticToIpa(u"TIs"_qs), u"ðɪs"_qs);
     QCOMPARE(phoneticToIpa(u"WANk"_qs), u"θæŋk"_qs);

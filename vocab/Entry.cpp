@@ -1,6 +1,7 @@
 #include "vocab/Entry.h"
 
-Entry splitEntry(const QString& text) {
+Entry splitEntry(const QString& text)
+{
     Entry entry;
     const qsizetype p = text.indexOf(u'/');
     if (p < 0) {

@@ -2,7 +2,8 @@
 
 namespace {
 
-char16_t ipaFor(char16_t c) {
+char16_t ipaFor(char16_t c)
+{
     switch (c) {
     case u'5':
         return u'\u02C8'; // ˈ primary stress
@@ -50,7 +51,8 @@ char16_t ipaFor(char16_t c) {
 
 } // namespace
 
-QString phoneticToIpa(const QString& ascii) {
+QString phoneticToIpa(const QString& ascii)
+{
     QString ipa = ascii;
     for (QChar& c : ipa)
         c = QChar(ipaFor(c.unicode()));

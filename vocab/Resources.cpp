@@ -3,7 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
-std::optional<QByteArray> LoadResData(const QString& name, const QString& type) {
+std::optional<QByteArray> LoadResData(const QString& name, const QString& type)
+{
     if (name.isEmpty() || type.isEmpty())
         return std::nullopt;
     QFile resource(QStringLiteral(":/%1/%2").arg(type, name));
@@ -12,7 +13,8 @@ std::optional<QByteArray> LoadResData(const QString& name, const QString& type) 
     return resource.readAll();
 }
 
-bool SaveFileFromRes(const QString& name, const QString& type, const QString& path) {
+bool SaveFileFromRes(const QString& name, const QString& type, const QString& path)
+{
     const auto bytes = LoadResData(name, type);
     if (!bytes)
         return false;

@@ -2,7 +2,8 @@
 
 #include <QDir>
 
-SysDirs GetSysDirs(const QString& privateTempDir) {
+SysDirs GetSysDirs(const QString& privateTempDir)
+{
     SysDirs dirs;
     dirs.TempDir = QDir::toNativeSeparators(QDir(privateTempDir).absolutePath());
     if (!dirs.TempDir.endsWith(QDir::separator()))

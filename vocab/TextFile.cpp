@@ -15,11 +15,13 @@ constexpr char kBom[] = "\xEF\xBB\xBF";
 constexpr QByteArrayView kBomView(kBom, 3);
 constexpr char kLineEnd[] = "\r\n";
 
-QString describe(const QString& path, const QString& reason) {
+QString describe(const QString& path, const QString& reason)
+{
     return QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), reason);
 }
 
-bool hasHighByte(QByteArrayView bytes) {
+bool hasHighByte(QByteArrayView bytes)
+{
     for (char c : bytes) {
         if (static_cast<unsigned char>(c) >= 0x80)
             return true;
@@ -29,7 +31,8 @@ bool hasHighByte(QByteArrayView bytes) {
 
 } // namespace
 
-Encoding detectEncoding(QByteArrayView bytes) {
+Encoding detectEncoding(QByteArrayView bytes)
+{
     if (bytes.startsWith(kBomView))
         return Encoding::Utf8WithBom;
     // Pure ASCII reads the same either way; only real multi-byte UTF-8 marks a UTF-8 file.
@@ -38,7 +41,8 @@ Encoding detectEncoding(QByteArrayView bytes) {
     return Encoding::Gbk;
 }
 
-QString decode(QByteArrayView bytes, Encoding encoding, bool* hadErrors) {
+QString decode(QByteArrayView bytes, Encoding encoding, bool* hadErrors)
+{
     if (encoding == Encoding::Utf8WithBom && bytes.startsWith(kBomView))
         bytes = bytes.sliced(3);
     QStringDecoder decoder(encoding == Encoding::Gbk ? "GBK" : "UTF-8", QStringDecoder::Flag::Stateless);
@@ -53,7 +57,8 @@ QString decode(QByteArrayView bytes, Encoding encoding, bool* hadErrors) {
     return text;
 }
 
-QByteArray encode(const QString& text, Encoding encoding, bool* unencodable) {
+QByteArray encode(const QString& text, Encoding encoding, bool* unencodable)
+{
     QStringEncoder encoder(encoding == Encoding::Gbk ? "GBK" : "UTF-8", QStringEncoder::Flag::Stateless);
     QByteArray bytes = encoder(text);
     if (unencodable)
@@ -61,7 +66,8 @@ QByteArray encode(const QString& text, Encoding encoding, bool* unencodable) {
     return bytes;
 }
 
-QStringList splitLines(const QString& text) {
+QStringList splitLines(const QString& text)
+{
     QStringList lines = text.split(u'\n');
     if (lines.last().isEmpty())
         lines.removeLast();
@@ -72,11 +78,13 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-bool exists(const QString& path) {
+bool exists(const QString& path)
+{
     return QFileInfo(path).isFile();
 }
 
-bool createEmpty(const QString& path, QString* error) {
+bool createEmpty(const QString& path, QString* error)
+{
     if (exists(path) && !QFileInfo(path).isWritable()) {
         *error = describe(path, QStringLiteral("The file is read-only."));
         return false;
@@ -89,7 +97,8 @@ bool createEmpty(const QString& path, QString* error) {
     return true;
 }
 
-std::optional<Content> readLines(const QString& path, QString* error) {
+std::optional<Content> readLines(const QString& path, QString* error)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = describe(path, file.errorString());
@@ -106,7 +115,8 @@ std::optional<Content> readLines(const QString& path, QString* error) {
     return content;
 }
 
-bool appendLine(const QString& path, const QString& line, QString* error) {
+bool appendLine(const QString& path, const QString& line, QString* error)
+{
     QFile file(path);
     if (!exists(path)) {
         *error = describe(path, QStringLiteral("The file does not exist."));
@@ -142,7 +152,8 @@ bool appendLine(const QString& path, const QString& line, QString* error) {
     return true;
 }
 
-bool writeLines(const QString& path, const QStringList& lines, Encoding encoding, QString* error) {
+bool writeLines(const QString& path, const QStringList& lines, Encoding encoding, QString* error)
+{
     QByteArray bytes;
     if (encoding == Encoding::Utf8WithBom)
         bytes.append(kBomView);
@@ -168,7 +179,8 @@ bool writeLines(const QString& path, const QStringList& lines, Encoding encoding
     return true;
 }
 
-bool remove(const QString& path, QString* error) {
+bool remove(const QString& path, QString* error)
+{
     QFile file(path);
     if (!file.remove()) {
         *error = describe(path, file.errorString());

@@ -1,13 +1,15 @@
 #include "vocab/WordList.h"
 
-bool isContinuationLine(const QString& line) {
+bool isContinuationLine(const QString& line)
+{
     return line.contains(u'=') || line.indexOf(u':', 1) >= 0 || line.contains(QStringLiteral("<>")) ||
            line.contains(u'(');
 }
 
 namespace {
 
-void setRow(QStringList& rows, qsizetype row, const QString& text) {
+void setRow(QStringList& rows, qsizetype row, const QString& text)
+{
     if (row < rows.size())
         rows[row] = text;
     else
@@ -16,7 +18,8 @@ void setRow(QStringList& rows, qsizetype row, const QString& text) {
 
 } // namespace
 
-WordList readWordList(const QStringList& lines) {
+WordList readWordList(const QStringList& lines)
+{
     WordList list;
     list.Words.resize(LastSlot + 1);
     int loadCounter = 1;

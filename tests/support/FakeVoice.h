@@ -9,7 +9,8 @@ class FakeVoice final : public Voice {
 public:
     void stop() override { calls.append(QStringLiteral("stop")); }
     void setRate(int wordsPerMinute) override { calls.append(QStringLiteral("rate %1").arg(wordsPerMinute)); }
-    void speak(const QString& text) override {
+    void speak(const QString& text) override
+    {
         calls.append(QStringLiteral("speak ") + text);
         spoken.append(text);
     }

@@ -52,11 +52,7 @@ public:
         return create();
     }
 
-    template <typename T>
-    T* child(const char* name) const
-    {
-        return form->findChild<T*>(QString::fromLatin1(name));
-    }
+    template <typename T> T* child(const char* name) const { return form->findChild<T*>(QString::fromLatin1(name)); }
 
     QString position() const
     {

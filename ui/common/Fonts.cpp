@@ -14,14 +14,16 @@ const QStringList kChinese = {QStringLiteral("AR PL UMing CN"),   QStringLiteral
                               QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
                               QStringLiteral("SimSun"),           QStringLiteral("NSimSun")};
 
-QStringList withChinese(QStringList faces) {
+QStringList withChinese(QStringList faces)
+{
     faces.append(kChinese);
     return faces;
 }
 
 } // namespace
 
-void installSubstitutions() {
+void installSubstitutions()
+{
     QFont::insertSubstitutions(SimSun, kChinese);
     QFont::insertSubstitutions(QStringLiteral("SimSun"), kChinese);
     QFont::insertSubstitutions(TimesNewRoman,
@@ -31,7 +33,8 @@ void installSubstitutions() {
                                withChinese({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")}));
 }
 
-QFont font(const QString& family, qreal pointSize, bool bold, bool underline) {
+QFont font(const QString& family, qreal pointSize, bool bold, bool underline)
+{
     QFont f(family);
     f.setPointSizeF(pointSize);
     f.setBold(bold);
@@ -39,16 +42,19 @@ QFont font(const QString& family, qreal pointSize, bool bold, bool underline) {
     return f;
 }
 
-bool hasPhoneticFont() {
+bool hasPhoneticFont()
+{
     static const bool installed = QFontDatabase::hasFamily(KingsoftPhonetic);
     return installed;
 }
 
-QString phoneticDisplayText(const QString& stored) {
+QString phoneticDisplayText(const QString& stored)
+{
     return hasPhoneticFont() ? stored : phoneticToIpa(stored);
 }
 
-QFont phoneticFont(qreal pointSize) {
+QFont phoneticFont(qreal pointSize)
+{
     if (hasPhoneticFont())
         return font(KingsoftPhonetic, pointSize);
     // DejaVu Sans carries every IPA symbol the lists use.

@@ -3,22 +3,26 @@
 #include <QMouseEvent>
 
 ImageButton::ImageButton(QWidget* parent)
-    : QLabel(parent) {
+    : QLabel(parent)
+{
     setAlignment(Qt::AlignCenter);
 }
 
-void ImageButton::setBorderStyle(int style) {
+void ImageButton::setBorderStyle(int style)
+{
     setFrameStyle(style == 0 ? QFrame::NoFrame : (QFrame::Box | QFrame::Plain));
     setLineWidth(1);
 }
 
-void ImageButton::mousePressEvent(QMouseEvent* event) {
+void ImageButton::mousePressEvent(QMouseEvent* event)
+{
     if (m_pressedLook)
         setBorderStyle(1);
     event->accept();
 }
 
-void ImageButton::mouseReleaseEvent(QMouseEvent* event) {
+void ImageButton::mouseReleaseEvent(QMouseEvent* event)
+{
     if (m_pressedLook)
         setBorderStyle(0);
     event->accept();

@@ -6,18 +6,21 @@ namespace MessageBox {
 
 namespace {
 
-Hook& hook() {
+Hook& hook()
+{
     static Hook instance;
     return instance;
 }
 
 } // namespace
 
-QString defaultTitle() {
+QString defaultTitle()
+{
     return QStringLiteral("tavik");
 }
 
-void information(QWidget* parent, const QString& text, const QString& title) {
+void information(QWidget* parent, const QString& text, const QString& title)
+{
     const QString caption = title.isEmpty() ? defaultTitle() : title;
     if (hook()) {
         hook()(caption, text);
@@ -27,7 +30,8 @@ void information(QWidget* parent, const QString& text, const QString& title) {
     box.exec();
 }
 
-void setHook(Hook newHook) {
+void setHook(Hook newHook)
+{
     hook() = std::move(newHook);
 }
 

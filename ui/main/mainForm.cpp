@@ -29,7 +29,8 @@
 
 mainForm::mainForm(Context& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_context(context) {
+    , m_context(context)
+{
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(Art::programIcon());
     m_ui.setupUi(this);
@@ -43,7 +44,8 @@ mainForm::mainForm(Context& context, QWidget* parent)
 
 mainForm::~mainForm() = default;
 
-void mainForm::load() {
+void mainForm::load()
+{
     if (m_context.share.SourceKind == Share::NoteFileSource) {
         m_ui.Image7->setEnabled(false);
         m_ui.Label15->setEnabled(false);
@@ -64,11 +66,13 @@ void mainForm::load() {
     setUpCursors();
 }
 
-bool mainForm::hasTray() const {
+bool mainForm::hasTray() const
+{
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void mainForm::readWordFile() {
+void mainForm::readWordFile()
+{
     Share& share = m_context.share;
     QString error;
     const auto content = TextFile::readLines(share.WordFile, &error);
@@ -90,7 +94,8 @@ void mainForm::readWordFile() {
     }
 }
 
-void mainForm::showRestoredPosition() {
+void mainForm::showRestoredPosition()
+{
     const Share& share = m_context.share;
     int position = LoadPosition(m_context.settings, share.LibraryKey);
     // A position saved for a longer version of the list (or a note file that has shrunk) resumes
@@ -101,7 +106,8 @@ void mainForm::showRestoredPosition() {
     ShowEntry(m_CurrentIndex);
 }
 
-void mainForm::setWord(const QString& text) {
+void mainForm::setWord(const QString& text)
+{
     const bool upper = m_context.share.UpperCase == 1;
     const QString shown = upper ? text.toUpper() : text;
     m_ui.Label9->setText(shown);
@@ -110,7 +116,8 @@ void mainForm::setWord(const QString& text) {
     m_ui.Label9->setFont(font);
 }
 
-void mainForm::ShowEntry(int n) {
+void mainForm::ShowEntry(int n)
+{
     const EntryView view = viewOfEntry(m_context.share, n);
     if (view.changesDisplay) {
         setWord(view.word);
@@ -133,7 +140,8 @@ void mainForm::ShowEntry(int n) {
     }
 }
 
-void mainForm::onList1Selection(int row) {
+void mainForm::onList1Selection(int row)
+{
     if (row < 0)
         return;
     m_CurrentIndex = row + 1;
@@ -142,7 +150,8 @@ void mainForm::onList1Selection(int row) {
     SavePosition(m_context.settings, m_context.share.LibraryKey, m_CurrentIndex);
 }
 
-void mainForm::Timer1_Timer() {
+void mainForm::Timer1_Timer()
+{
     // The end message is modal while the timer keeps ticking: one message, and one wrap.
     if (m_endMessageOpen)
         return;
@@ -168,21 +177,24 @@ void mainForm::Timer1_Timer() {
     }
 }
 
-void mainForm::Timer2_Timer() {
+void mainForm::Timer2_Timer()
+{
     m_FlickerPick = QRandomGenerator::global()->bounded(2) + 1;
     QPalette palette = m_ui.Label9->palette();
     palette.setColor(QPalette::WindowText, m_FlickerPick == 1 ? QColor(0, 0, 0) : QColor(255, 0, 0));
     m_ui.Label9->setPalette(palette);
 }
 
-void mainForm::mousePressEvent(QMouseEvent* event) {
+void mainForm::mousePressEvent(QMouseEvent* event)
+{
     // Dragging the background moves the window, as a title bar would.
     if (event->buttons() == Qt::LeftButton && !childAt(event->position().toPoint()) && windowHandle())
         windowHandle()->startSystemMove();
     event->accept();
 }
 
-void mainForm::closeEvent(QCloseEvent* event) {
+void mainForm::closeEvent(QCloseEvent* event)
+{
     m_ui.Timer1->stop();
     m_ui.Timer2->stop();
     m_context.voice.stop();

@@ -45,8 +45,7 @@ bool mainForm::List1_KeyDown(int key)
         m_ui.Image7->setBorderStyle(1);
         return true;
     }
-    if (key == Qt::Key_Delete && share.SourceKind == Share::NoteFileSource && !share.isEmpty() &&
-        m_CurrentIndex != 0) {
+    if (key == Qt::Key_Delete && share.SourceKind == Share::NoteFileSource && !share.isEmpty() && m_CurrentIndex != 0) {
         m_ui.Image14->setBorderStyle(1);
         deleteFromNote();
         return true;

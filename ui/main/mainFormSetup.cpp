@@ -60,8 +60,8 @@ void mainForm::setUpCursors()
 
 void mainForm::connectControls()
 {
-    for (ImageButton* button : {m_ui.Image1, m_ui.Image2, m_ui.Image3, m_ui.Image4, m_ui.Image5, m_ui.Image6,
-                                m_ui.Image7, m_ui.Image10})
+    for (ImageButton* button :
+         {m_ui.Image1, m_ui.Image2, m_ui.Image3, m_ui.Image4, m_ui.Image5, m_ui.Image6, m_ui.Image7, m_ui.Image10})
         button->setPressedLook(true);
 
     connect(m_ui.Timer1, &QTimer::timeout, this, &mainForm::Timer1_Timer);
@@ -70,7 +70,8 @@ void mainForm::connectControls()
     connect(m_ui.Combo1, &QComboBox::editTextChanged, this, &mainForm::Combo1_Change);
     connect(m_ui.Image1, &ImageButton::clicked, this, &mainForm::findNext);
     connect(m_ui.Text3, &QLineEdit::textChanged, this, &mainForm::Text3_Change);
-    for (QObject* input : std::initializer_list<QObject*>{m_ui.Combo1->lineEdit(), m_ui.Label11, m_ui.Text3, m_ui.List1})
+    for (QObject* input :
+         std::initializer_list<QObject*>{m_ui.Combo1->lineEdit(), m_ui.Label11, m_ui.Text3, m_ui.List1})
         input->installEventFilter(this);
 
     connect(m_ui.Image5, &ImageButton::clicked, this, &mainForm::Image5_Click);

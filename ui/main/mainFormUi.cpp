@@ -15,20 +15,23 @@
 
 namespace {
 
-template <typename T> T* make(QWidget* parent, const char* name, QRect geometry) {
+template <typename T> T* make(QWidget* parent, const char* name, QRect geometry)
+{
     auto* widget = new T(parent);
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(geometry);
     return widget;
 }
 
-ImageButton* imageButton(QWidget* parent, const char* name, QRect geometry, const QString& toolTip) {
+ImageButton* imageButton(QWidget* parent, const char* name, QRect geometry, const QString& toolTip)
+{
     auto* button = make<ImageButton>(parent, name, geometry);
     button->setToolTip(toolTip);
     return button;
 }
 
-QLabel* transparentLabel(QWidget* parent, const char* name, QRect geometry, const QFont& font) {
+QLabel* transparentLabel(QWidget* parent, const char* name, QRect geometry, const QFont& font)
+{
     auto* label = make<QLabel>(parent, name, geometry);
     label->setFont(font);
     label->setAttribute(Qt::WA_TranslucentBackground);
@@ -36,7 +39,8 @@ QLabel* transparentLabel(QWidget* parent, const char* name, QRect geometry, cons
 }
 
 // The captions under the bottom buttons: centred where the design centres them, drawn disabled.
-QLabel* captionLabel(QWidget* parent, const char* name, int left, int width, const QString& text) {
+QLabel* captionLabel(QWidget* parent, const char* name, int left, int width, const QString& text)
+{
     QLabel* label = transparentLabel(parent, name, QRect(left, 520, width, 17), Fonts::font(Fonts::SimSun, 9));
     label->setText(text);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -44,7 +48,8 @@ QLabel* captionLabel(QWidget* parent, const char* name, int left, int width, con
     return label;
 }
 
-QAction* menuItem(QMenu* menu, const char* name, const QString& text) {
+QAction* menuItem(QMenu* menu, const char* name, const QString& text)
+{
     QAction* action = menu->addAction(text);
     action->setObjectName(QString::fromLatin1(name));
     return action;
@@ -52,7 +57,8 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& text) {
 
 } // namespace
 
-void mainFormUi::setupUi(QWidget* form) {
+void mainFormUi::setupUi(QWidget* form)
+{
     form->setObjectName(QStringLiteral("mainForm"));
     form->setFixedSize(722, 539);
 
