@@ -14,13 +14,15 @@ private Q_SLOTS:
     void packagedKeysAreTheTwentyThreeLists();
 };
 
-void TestCatalogue::entriesAreNumberedByButton() {
+void TestCatalogue::entriesAreNumberedByButton()
+{
     QCOMPARE(Catalogue().size(), std::size_t(25));
     for (int number = 1; number <= CatalogueSize; ++number)
         QCOMPARE(CatalogueEntryOf(number).number, number);
 }
 
-void TestCatalogue::entry_data() {
+void TestCatalogue::entry_data()
+{
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("toolTip");
@@ -56,7 +58,8 @@ void TestCatalogue::entry_data() {
     row(25, u"..."_qs, u"笔记本位置"_qs, QString(), 0);
 }
 
-void TestCatalogue::entry() {
+void TestCatalogue::entry()
+{
     QFETCH(int, number);
     QFETCH(QString, caption);
     QFETCH(QString, toolTip);
@@ -69,12 +72,13 @@ void TestCatalogue::entry() {
     QCOMPARE(int(entry.kind), kind);
 }
 
-void TestCatalogue::packagedKeysAreTheTwentyThreeLists() {
-    const QSet<QString> lists{u"BIBLE1"_qs,  u"BIBLE2"_qs,    u"BIBLE3"_qs,    u"COLLEGE1"_qs, u"COLLEGE2"_qs,
-                              u"FORTH"_qs,   u"GMAT1"_qs,     u"GRADUATE1"_qs, u"GRADUATE2"_qs, u"GRE1"_qs,
-                              u"GRE2"_qs,    u"IELTS1"_qs,    u"IELTS3"_qs,    u"MATH1"_qs,    u"NEW"_qs,
-                              u"PP2"_qs,     u"SIXTH"_qs,     u"SPOKEN900"_qs, u"TAISHA1"_qs,  u"TAISHA2"_qs,
-                              u"TAISHA3"_qs, u"TOFEL1"_qs,    u"TOFEL2"_qs};
+void TestCatalogue::packagedKeysAreTheTwentyThreeLists()
+{
+    const QSet<QString> lists{u"BIBLE1"_qs,  u"BIBLE2"_qs, u"BIBLE3"_qs,    u"COLLEGE1"_qs,  u"COLLEGE2"_qs,
+                              u"FORTH"_qs,   u"GMAT1"_qs,  u"GRADUATE1"_qs, u"GRADUATE2"_qs, u"GRE1"_qs,
+                              u"GRE2"_qs,    u"IELTS1"_qs, u"IELTS3"_qs,    u"MATH1"_qs,     u"NEW"_qs,
+                              u"PP2"_qs,     u"SIXTH"_qs,  u"SPOKEN900"_qs, u"TAISHA1"_qs,   u"TAISHA2"_qs,
+                              u"TAISHA3"_qs, u"TOFEL1"_qs, u"TOFEL2"_qs};
     QSet<QString> keys;
     for (const CatalogueEntry& entry : Catalogue()) {
         if (entry.kind == CatalogueEntry::PackagedList)

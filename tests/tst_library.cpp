@@ -33,9 +33,7 @@ private Q_SLOTS:
     void uncreatableNoteLocationIsNotStored();
 
 private:
-    QString noteSetting() const {
-        return m_settings->GetSetting(u"Kelmo"_qs, u"Note"_qs, u"File"_qs, u"0"_qs);
-    }
+    QString noteSetting() const { return m_settings->GetSetting(u"Kelmo"_qs, u"Note"_qs, u"File"_qs, u"0"_qs); }
     QString tempDir() const { return m_dir.path() + u"/temp/"_qs; }
 
     QTemporaryDir m_dir;
@@ -43,7 +41,8 @@ private:
     Share m_share;
 };
 
-void TestLibrary::init() {
+void TestLibrary::init()
+{
     QFile::remove(defaultNotePath());
     QFile::remove(m_dir.filePath(u"settings.ini"_qs));
     QDir(tempDir()).removeRecursively();
@@ -52,7 +51,8 @@ void TestLibrary::init() {
     m_share = Share();
 }
 
-void TestLibrary::firstStartStoresTheDefaultAndCreatesIt() {
+void TestLibrary::firstStartStoresTheDefaultAndCreatesIt()
+{
     QString error;
     QVERIFY(Library::PrepareNoteFile(m_share, *m_settings, &error));
     QCOMPARE(noteSetting(), defaultNotePath());
@@ -61,7 +61,8 @@ void TestLibrary::firstStartStoresTheDefaultAndCreatesIt() {
     QCOMPARE(QFileInfo(defaultNotePath()).size(), 0);
 }
 
-void TestLibrary::existingNoteFileIsLeftAsItIs() {
+void TestLibrary::existingNoteFileIsLeftAsItIs()
+{
     const QString path = m_dir.filePath(u"mine.txt"_qs);
     QVERIFY(writeGbkList(path, {u"able/5eIbl/adj.能"_qs}));
     m_settings->SaveSetting(u"Kelmo"_qs, u"Note"_qs, u"File"_qs, path);
@@ -72,7 +73,8 @@ void TestLibrary::existingNoteFileIsLeftAsItIs() {
     QVERIFY(!QFileInfo::exists(defaultNotePath()));
 }
 
-void TestLibrary::deletedNoteFileIsCreatedAgain() {
+void TestLibrary::deletedNoteFileIsCreatedAgain()
+{
     const QString path = m_dir.filePath(u"notes.not"_qs);
     m_settings->SaveSetting(u"Kelmo"_qs, u"Note"_qs, u"File"_qs, path);
     QString error;
@@ -83,7 +85,8 @@ void TestLibrary::deletedNoteFileIsCreatedAgain() {
     QCOMPARE(noteSetting(), path);
 }
 
-void TestLibrary::uncreatableNoteFileIsReported() {
+void TestLibrary::uncreatableNoteFileIsReported()
+{
     const QString path = m_dir.filePath(u"missing/notes.txt"_qs);
     m_settings->SaveSetting(u"Kelmo"_qs, u"Note"_qs, u"File"_qs, path);
     QString error;
@@ -101,7 +104,8 @@ void TestLibrary::uncreatableNoteFileIsReported() {
     QCOMPARE(m_share.SourceKind, qint16(Share::PackagedSource));
 }
 
-void TestLibrary::uncreatableDefaultIsReported() {
+void TestLibrary::uncreatableDefaultIsReported()
+{
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(m_dir.filePath(u"no-such-home"_qs)));
     QString error;
@@ -113,7 +117,8 @@ void TestLibrary::uncreatableDefaultIsReported() {
     QCOMPARE(m_share.NoteFile, defaultPath);
 }
 
-void TestLibrary::packagedListIsWrittenOutAndMadeCurrent() {
+void TestLibrary::packagedListIsWrittenOutAndMadeCurrent()
+{
     QString error;
     QVERIFY2(Library::ChoosePackagedList(m_share, u"TAVIKTEST"_qs, tempDir(), &error), qPrintable(error));
     QCOMPARE(m_share.WordFile, tempDir() + u"TAVIKTEST"_qs);
@@ -123,7 +128,8 @@ void TestLibrary::packagedListIsWrittenOutAndMadeCurrent() {
              readBytes(qEnvironmentVariable("TAVIK_TEST_DATA") + QStringLiteral("/dic/TAVIKTEST")));
 }
 
-void TestLibrary::choosingTheSameListTwiceGivesTheSameEntries() {
+void TestLibrary::choosingTheSameListTwiceGivesTheSameEntries()
+{
     QString error;
     QVERIFY(Library::ChoosePackagedList(m_share, u"TAVIKTEST"_qs, tempDir(), &error));
     const auto first = TextFile::readLines(m_share.WordFile, &error);
@@ -135,7 +141,8 @@ void TestLibrary::choosingTheSameListTwiceGivesTheSameEntries() {
     QCOMPARE(QDir(tempDir()).entryList(QDir::Files), QStringList{u"TAVIKTEST"_qs});
 }
 
-void TestLibrary::noteFileIsReadInPlace() {
+void TestLibrary::noteFileIsReadInPlace()
+{
     QString error;
     QVERIFY(Library::ChooseNoteFile(m_share, *m_settings, &error));
     QCOMPARE(m_share.WordFile, defaultNotePath());
@@ -144,7 +151,8 @@ void TestLibrary::noteFileIsReadInPlace() {
     QVERIFY(QDir(tempDir()).isEmpty());
 }
 
-void TestLibrary::everyChoiceSetsItsSourceKind() {
+void TestLibrary::everyChoiceSetsItsSourceKind()
+{
     QString error;
     QVERIFY(Library::ChooseNoteFile(m_share, *m_settings, &error));
     QVERIFY(Library::ChoosePackagedList(m_share, u"TAVIKTEST"_qs, tempDir(), &error));
@@ -154,7 +162,8 @@ void TestLibrary::everyChoiceSetsItsSourceKind() {
     QCOMPARE(m_share.WordFile, defaultNotePath());
 }
 
-void TestLibrary::failedExtractionKeepsTheCurrentList() {
+void TestLibrary::failedExtractionKeepsTheCurrentList()
+{
     QString error;
     QVERIFY(Library::ChooseNoteFile(m_share, *m_settings, &error));
     const Share before = m_share;
@@ -173,7 +182,8 @@ void TestLibrary::failedExtractionKeepsTheCurrentList() {
     QCOMPARE(m_share.SourceKind, before.SourceKind);
 }
 
-void TestLibrary::newNoteLocationIsStoredAndCreated() {
+void TestLibrary::newNoteLocationIsStoredAndCreated()
+{
     const QString path = m_dir.filePath(u"new notes.ter"_qs);
     QString error;
     QVERIFY(Library::StoreNoteLocation(*m_settings, path, &error));
@@ -187,7 +197,8 @@ void TestLibrary::newNoteLocationIsStoredAndCreated() {
     QVERIFY(readWordList(content->lines).EntryEnd == 1);
 }
 
-void TestLibrary::existingNoteLocationKeepsItsEntries() {
+void TestLibrary::existingNoteLocationKeepsItsEntries()
+{
     const QString path = m_dir.filePath(u"old.txt"_qs);
     QVERIFY(writeGbkList(path, {u"abase/E5beIs/vt.降低"_qs}));
     QString error;
@@ -196,7 +207,8 @@ void TestLibrary::existingNoteLocationKeepsItsEntries() {
     QCOMPARE(readBytes(path), gbk(u"abase/E5beIs/vt.降低\r\n"_qs));
 }
 
-void TestLibrary::cancelledNoteLocationChangesNothing() {
+void TestLibrary::cancelledNoteLocationChangesNothing()
+{
     const QString path = m_dir.filePath(u"kept.txt"_qs);
     QString error;
     QVERIFY(Library::StoreNoteLocation(*m_settings, path, &error));
@@ -205,7 +217,8 @@ void TestLibrary::cancelledNoteLocationChangesNothing() {
     QVERIFY(error.isEmpty());
 }
 
-void TestLibrary::uncreatableNoteLocationIsNotStored() {
+void TestLibrary::uncreatableNoteLocationIsNotStored()
+{
     const QString path = m_dir.filePath(u"missing/notes.txt"_qs);
     QString error;
     QVERIFY(!Library::StoreNoteLocation(*m_settings, path, &error));

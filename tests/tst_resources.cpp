@@ -18,20 +18,23 @@ private Q_SLOTS:
     void loadsByTypeAndName();
 
 private:
-    static QByteArray sample() {
+    static QByteArray sample()
+    {
         return readBytes(qEnvironmentVariable("TAVIK_TEST_DATA") + QStringLiteral("/dic/TAVIKTEST"));
     }
     QTemporaryDir m_dir;
 };
 
-void TestResources::writesTheResourceBytesExactly() {
+void TestResources::writesTheResourceBytesExactly()
+{
     const QString path = m_dir.filePath(u"TAVIKTEST"_qs);
     QVERIFY(SaveFileFromRes(u"TAVIKTEST"_qs, u"DIC"_qs, path));
     QVERIFY(!sample().isEmpty());
     QCOMPARE(readBytes(path), sample());
 }
 
-void TestResources::replacesALongerFileWhole() {
+void TestResources::replacesALongerFileWhole()
+{
     const QString path = m_dir.filePath(u"longer"_qs);
     QVERIFY(writeBytes(path, QByteArray(4096, 'x')));
     QVERIFY(SaveFileFromRes(u"TAVIKTEST"_qs, u"DIC"_qs, path));
@@ -39,7 +42,8 @@ void TestResources::replacesALongerFileWhole() {
     QCOMPARE(readBytes(path), sample());
 }
 
-void TestResources::missingResourceWritesNothing() {
+void TestResources::missingResourceWritesNothing()
+{
     const QString path = m_dir.filePath(u"NOSUCHLIST"_qs);
     QVERIFY(!SaveFileFromRes(u"NOSUCHLIST"_qs, u"DIC"_qs, path));
     QVERIFY(!QFileInfo::exists(path));
@@ -47,7 +51,8 @@ void TestResources::missingResourceWritesNothing() {
     QVERIFY(!QFileInfo::exists(path));
 }
 
-void TestResources::unwritableDestinationFails() {
+void TestResources::unwritableDestinationFails()
+{
     QVERIFY(!SaveFileFromRes(u"TAVIKTEST"_qs, u"DIC"_qs, m_dir.filePath(u"missing/TAVIKTEST"_qs)));
     // A folder of that name cannot be replaced by the file.
     QVERIFY(QDir(m_dir.path()).mkdir(u"folder"_qs));
@@ -55,7 +60,8 @@ void TestResources::unwritableDestinationFails() {
     QVERIFY(QFileInfo(m_dir.filePath(u"folder"_qs)).isDir());
 }
 
-void TestResources::loadsByTypeAndName() {
+void TestResources::loadsByTypeAndName()
+{
     QCOMPARE(LoadResData(u"TAVIKTEST"_qs, u"DIC"_qs).value_or(QByteArray()), sample());
     QVERIFY(!LoadResData(QString(), u"DIC"_qs));
     QVERIFY(!LoadResData(u"TAVIKTEST"_qs, QString()));

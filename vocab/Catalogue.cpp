@@ -2,7 +2,8 @@
 
 #include <QtGlobal>
 
-const std::array<CatalogueEntry, CatalogueSize>& Catalogue() {
+const std::array<CatalogueEntry, CatalogueSize>& Catalogue()
+{
     using K = CatalogueEntry::Kind;
     static const std::array<CatalogueEntry, CatalogueSize> entries{{
         {1, u"红宝 GRE"_qs, u"红宝 Gre99加补充词汇"_qs, u"GRE1"_qs, K::PackagedList},
@@ -34,7 +35,8 @@ const std::array<CatalogueEntry, CatalogueSize>& Catalogue() {
     return entries;
 }
 
-const CatalogueEntry& CatalogueEntryOf(int number) {
+const CatalogueEntry& CatalogueEntryOf(int number)
+{
     Q_ASSERT(number >= 1 && number <= CatalogueSize);
     return Catalogue().at(static_cast<std::size_t>(number - 1));
 }

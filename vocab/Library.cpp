@@ -12,11 +12,13 @@ namespace Library {
 
 namespace {
 
-QString readNoteSetting(const SettingsStore& settings) {
+QString readNoteSetting(const SettingsStore& settings)
+{
     return settings.GetSetting(NoteApplication, NoteSection, NoteKey, NeverStored);
 }
 
-bool ensureNoteFile(const QString& path, QString* error) {
+bool ensureNoteFile(const QString& path, QString* error)
+{
     if (TextFile::exists(path))
         return true;
     QString reason;
@@ -28,7 +30,8 @@ bool ensureNoteFile(const QString& path, QString* error) {
 
 } // namespace
 
-bool PrepareNoteFile(Share& share, SettingsStore& settings, QString* error) {
+bool PrepareNoteFile(Share& share, SettingsStore& settings, QString* error)
+{
     QString path = readNoteSetting(settings);
     if (path == NeverStored) {
         settings.SaveSetting(NoteApplication, NoteSection, NoteKey, defaultNotePath());
@@ -38,7 +41,8 @@ bool PrepareNoteFile(Share& share, SettingsStore& settings, QString* error) {
     return ensureNoteFile(path, error);
 }
 
-bool LoadMain(Share& share, const QString& sourcefile1, const QString& tempDir, QString* error) {
+bool LoadMain(Share& share, const QString& sourcefile1, const QString& tempDir, QString* error)
+{
     const QString target = tempDir + sourcefile1;
     if (!SaveFileFromRes(sourcefile1, ListType, target)) {
         const bool present = LoadResData(sourcefile1, ListType).has_value();
@@ -51,11 +55,13 @@ bool LoadMain(Share& share, const QString& sourcefile1, const QString& tempDir, 
     return true;
 }
 
-void LoadMain1(Share& share, const QString& sourcefile1) {
+void LoadMain1(Share& share, const QString& sourcefile1)
+{
     share.WordFile = sourcefile1;
 }
 
-bool ChoosePackagedList(Share& share, const QString& key, const QString& tempDir, QString* error) {
+bool ChoosePackagedList(Share& share, const QString& key, const QString& tempDir, QString* error)
+{
     if (!LoadMain(share, key, tempDir, error))
         return false;
     share.SourceKind = Share::PackagedSource;
@@ -63,7 +69,8 @@ bool ChoosePackagedList(Share& share, const QString& key, const QString& tempDir
     return true;
 }
 
-bool ChooseNoteFile(Share& share, SettingsStore& settings, QString* error) {
+bool ChooseNoteFile(Share& share, SettingsStore& settings, QString* error)
+{
     if (!PrepareNoteFile(share, settings, error))
         return false;
     share.LibraryKey = share.NoteFile;
@@ -72,7 +79,8 @@ bool ChooseNoteFile(Share& share, SettingsStore& settings, QString* error) {
     return true;
 }
 
-bool StoreNoteLocation(SettingsStore& settings, const QString& path, QString* error) {
+bool StoreNoteLocation(SettingsStore& settings, const QString& path, QString* error)
+{
     if (path.isEmpty())
         return true;
     const QString native = QDir::toNativeSeparators(path);
