@@ -46,6 +46,8 @@ mainForm::~mainForm() = default;
 
 void mainForm::load()
 {
+    HideSettingsPanel();
+    SetUpMainWindow();
     if (m_context.share.SourceKind == Share::NoteFileSource) {
         m_ui.Image7->setEnabled(false);
         m_ui.Label15->setEnabled(false);

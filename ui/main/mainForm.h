@@ -2,6 +2,7 @@
 
 #include "ui/main/mainFormUi.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 struct Context;
@@ -21,6 +22,8 @@ public:
     void ShowEntry(int n);
     int currentIndex() const { return m_CurrentIndex; }
     const mainFormUi& ui() const { return m_ui; }
+    // The background picture of the chosen skin; null for the plain window.
+    const QPixmap& background() const { return m_background; }
 
     // The stop for the tray: the drill stops and the window goes to the tray (or, on a desktop
     // without a notification area, to the task bar).
@@ -42,6 +45,7 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -50,6 +54,9 @@ private:
     void setUpCursors();
     void connectControls();
     void connectSettingsPanel();
+    void setUpSkin();
+    void chooseSkin(int skin);
+    void setBackground(const QPixmap& picture);
 
     // The entry on display.
     void readWordFile();
@@ -89,6 +96,7 @@ private:
     int m_CurrentIndex = 0;
     QString m_Rest;
     QString m_Phonetic;
+    QPixmap m_background;
     int m_FlickerPick = 1;
     bool m_selectingFromShowEntry = false;
     bool m_endMessageOpen = false;

@@ -35,6 +35,7 @@ void mainForm::SetUpMainWindow()
     m_ui.Command2->setText(QStringLiteral("Cancel"));
     m_ui.Frame2->setTitle(QStringLiteral("Setting"));
     m_ui.Label13->setText(QStringLiteral("Now yon can change the Skin and other ..."));
+    setUpSkin();
 
     setPicture(m_ui.Image2, QStringLiteral("SETTING1"), QStringLiteral("设置"));
     setPicture(m_ui.Image3, QStringLiteral("CHANGE1"), QStringLiteral("切换字典"));
@@ -79,6 +80,9 @@ void mainForm::connectControls()
     connect(m_ui.Sys_minize, &QAction::triggered, this, &mainForm::stopForTray);
     connect(m_ui.Sys_restore, &QAction::triggered, this, &mainForm::restoreFromMenu);
     connectSettingsPanel();
+    connect(m_ui.Image9, &ImageButton::clicked, this, [this] { chooseSkin(2); });
+    connect(m_ui.Image10, &ImageButton::clicked, this, [this] { chooseSkin(3); });
+    connect(m_ui.Image11, &ImageButton::clicked, this, [this] { chooseSkin(0); });
     connect(m_ui.Image15, &ImageButton::clicked, this, &mainForm::Image15_Click);
     connect(m_ui.Image4, &ImageButton::clicked, this, &mainForm::Image4_Click);
     connect(m_ui.Image13, &ImageButton::clicked, this, &mainForm::Image4_Click);

@@ -1,5 +1,6 @@
 #include "ui/main/mainFormUi.h"
 
+#include "ui/common/Art.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ImageButton.h"
 
@@ -23,10 +24,13 @@ template <typename T> T* make(QWidget* parent, const char* name, QRect geometry)
     return widget;
 }
 
-ImageButton* imageButton(QWidget* parent, const char* name, QRect geometry, const QString& toolTip)
+ImageButton* imageButton(QWidget* parent, const char* name, QRect geometry, const QString& toolTip,
+                         const char* picture = nullptr)
 {
     auto* button = make<ImageButton>(parent, name, geometry);
     button->setToolTip(toolTip);
+    if (picture)
+        button->setPixmap(Art::picture(QStringLiteral("PICTURE"), QString::fromLatin1(picture)));
     return button;
 }
 
@@ -87,10 +91,10 @@ void mainFormUi::setupUi(QWidget* form)
     Label2 = transparentLabel(form, "Label2", {221, 526, 10, 10}, Fonts::font(Fonts::TimesNewRoman, 9));
 
     Image8 = imageButton(form, "Image8", {248, 488, 33, 33}, QStringLiteral("显示帮助信息"));
-    Image15 = imageButton(form, "Image15", {304, 488, 31, 31}, QStringLiteral("大小写转换"));
-    Image14 = imageButton(form, "Image14", {352, 488, 29, 32}, QStringLiteral("从笔记本中移除"));
+    Image15 = imageButton(form, "Image15", {304, 488, 31, 31}, QStringLiteral("大小写转换"), "CASE");
+    Image14 = imageButton(form, "Image14", {352, 488, 29, 32}, QStringLiteral("从笔记本中移除"), "NOTEDEL");
     Image14->setEnabled(false);
-    Image7 = imageButton(form, "Image7", {400, 488, 32, 32}, QStringLiteral("添加到笔记本"));
+    Image7 = imageButton(form, "Image7", {400, 488, 32, 32}, QStringLiteral("添加到笔记本"), "NOTEADD");
     Image2 = imageButton(form, "Image2", {456, 488, 32, 32}, QString());
     Image3 = imageButton(form, "Image3", {512, 488, 32, 32}, QString());
     Image4 = imageButton(form, "Image4", {568, 488, 32, 32}, QString());
@@ -105,9 +109,9 @@ void mainFormUi::setupUi(QWidget* form)
     Label8 = captionLabel(form, "Label8", 608, 65, QStringLiteral("Start"));
     Label7 = captionLabel(form, "Label7", 680, 33, QStringLiteral("Exit"));
 
-    Image18 = imageButton(form, "Image18", {640, 5, 21, 20}, QStringLiteral("Max. to full screen"));
-    Image17 = imageButton(form, "Image17", {666, 5, 24, 24}, QStringLiteral("Min. to Screen Top"));
-    Image16 = imageButton(form, "Image16", {696, 3, 23, 24}, QStringLiteral("Min. to SystemNotification Area"));
+    Image18 = imageButton(form, "Image18", {640, 5, 21, 20}, QStringLiteral("Max. to full screen"), "BIGLIST");
+    Image17 = imageButton(form, "Image17", {666, 5, 24, 24}, QStringLiteral("Min. to Screen Top"), "STRIP");
+    Image16 = imageButton(form, "Image16", {696, 3, 23, 24}, QStringLiteral("Min. to SystemNotification Area"), "TRAY");
 
     Frame2 = make<QGroupBox>(form, "Frame2", {216, 0, 505, 537});
     Frame2->setFont(Fonts::font(Fonts::CourierNew, 18, true));
