@@ -16,12 +16,14 @@ const QString kKey = QStringLiteral("Left");
 
 } // namespace
 
-Platform currentPlatform() {
+Platform currentPlatform()
+{
     return QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows ? Platform::Windows
                                                                                       : Platform::Other;
 }
 
-QString speechHint(Platform platform) {
+QString speechHint(Platform platform)
+{
     const QString missing = QStringLiteral("没有找到语音引擎，单词不会朗读。");
     const QString again = QStringLiteral("安装后请重新运行TAVIK");
     if (platform == Platform::Windows)
@@ -39,19 +41,22 @@ QString speechHint(Platform platform) {
         .join(QStringLiteral("\r\n"));
 }
 
-bool needsSpeechHint(const QStringList& speechEngines, const SettingsStore& settings) {
+bool needsSpeechHint(const QStringList& speechEngines, const SettingsStore& settings)
+{
     return speechEngines.isEmpty() &&
            settings.GetSetting(kApplication, kSection, kKey, QString()) != QStringLiteral("1");
 }
 
-void InstallSupport(SettingsStore& settings, const QStringList& speechEngines, Platform platform, QWidget* parent) {
+void InstallSupport(SettingsStore& settings, const QStringList& speechEngines, Platform platform, QWidget* parent)
+{
     if (!needsSpeechHint(speechEngines, settings))
         return;
     MessageBox::information(parent, speechHint(platform));
     settings.SaveSetting(kApplication, kSection, kKey, QStringLiteral("1"));
 }
 
-void InstallSupport(SettingsStore& settings, QWidget* parent) {
+void InstallSupport(SettingsStore& settings, QWidget* parent)
+{
     InstallSupport(settings, QTextToSpeech::availableEngines(), currentPlatform(), parent);
 }
 

@@ -7,7 +7,8 @@
 namespace {
 
 // The temporary folder may be shared by all users, so the name says whose copy holds the lock.
-QString lockFileName() {
+QString lockFileName()
+{
     const QByteArray home = QDir::homePath().toUtf8();
     const QByteArray user = QCryptographicHash::hash(home, QCryptographicHash::Sha1).toHex().left(12);
     return QStringLiteral("tavik-%1.lock").arg(QString::fromLatin1(user));
@@ -17,20 +18,24 @@ QString lockFileName() {
 
 SingleInstance::SingleInstance(const QString& folder)
     : m_path(QDir(folder).filePath(lockFileName()))
-    , m_lock(m_path) {
+    , m_lock(m_path)
+{
     // The program runs for hours: only a holder that is gone makes the lock stale, never its age.
     m_lock.setStaleLockTime(0);
 }
 
-bool SingleInstance::tryLock() {
+bool SingleInstance::tryLock()
+{
     return m_lock.isLocked() || m_lock.tryLock(0);
 }
 
-QString SingleInstance::defaultFolder() {
+QString SingleInstance::defaultFolder()
+{
     return folderFor(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
 }
 
-QString SingleInstance::folderFor(const QString& runtimeFolder) {
+QString SingleInstance::folderFor(const QString& runtimeFolder)
+{
     if (!runtimeFolder.isEmpty() && QDir(runtimeFolder).exists())
         return runtimeFolder;
     return QDir::tempPath();

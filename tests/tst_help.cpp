@@ -184,10 +184,12 @@ void TestHelp::mailLineWritesAMailAndStaysOpen()
 
 void TestHelp::openingTwiceShowsTheOneWindow()
 {
+    m_help->setWindowState(Qt::WindowMinimized);
     m_help->hide();
     Help* again = Help::showHelp();
     QCOMPARE(again, m_help.data());
     QVERIFY(again->isVisible());
+    QVERIFY(!again->isMinimized());
     int helpWindows = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
         helpWindows += qobject_cast<Help*>(window) ? 1 : 0;

@@ -14,18 +14,21 @@
 
 namespace {
 
-Help::UrlOpener& urlOpener() {
+Help::UrlOpener& urlOpener()
+{
     static Help::UrlOpener instance;
     return instance;
 }
 
-QPointer<Help>& liveHelp() {
+QPointer<Help>& liveHelp()
+{
     static QPointer<Help> instance;
     return instance;
 }
 
 // A label that closes or acts on a click, laid out like a plain label.
-ImageButton* clickableLabel(QWidget* parent, const char* name, QRect geometry, const QString& text, const QFont& font) {
+ImageButton* clickableLabel(QWidget* parent, const char* name, QRect geometry, const QString& text, const QFont& font)
+{
     auto* label = new ImageButton(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
@@ -37,31 +40,36 @@ ImageButton* clickableLabel(QWidget* parent, const char* name, QRect geometry, c
 
 // The classic Windows schemes draw inactive caption text in the button face colour; the palette's
 // inactive button colour is its counterpart on every platform.
-QColor inactiveCaptionTextColour(const QWidget& window) {
+QColor inactiveCaptionTextColour(const QWidget& window)
+{
     return window.palette().color(QPalette::Inactive, QPalette::Button);
 }
 
 } // namespace
 
-Help* Help::showHelp() {
+Help* Help::showHelp()
+{
     QPointer<Help>& help = liveHelp();
     if (!help) {
         help = new Help;
         centreOnScreen(*help);
     }
+    help->setWindowState(help->windowState() & ~Qt::WindowMinimized);
     help->show();
     help->raise();
     help->activateWindow();
     return help;
 }
 
-void Help::setUrlOpener(UrlOpener opener) {
+void Help::setUrlOpener(UrlOpener opener)
+{
     urlOpener() = std::move(opener);
 }
 
 Help::Help()
     : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint) {
+                           Qt::WindowCloseButtonHint)
+{
     setObjectName(QStringLiteral("Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("TAVIK"));
@@ -73,7 +81,8 @@ Help::Help()
     setUpControls();
 }
 
-void Help::setUpControls() {
+void Help::setUpControls()
+{
     // The guide lies below the other controls, so they take their own clicks.
     m_Label2 = clickableLabel(this, "Label2", {32, 48, 449, 425}, HelpText::guide(defaultNotePath()),
                               Fonts::font(Fonts::SimSun, 11.25));
@@ -109,7 +118,8 @@ void Help::setUpControls() {
     connect(m_Label3, &ImageButton::clicked, this, &Help::Label3_Click);
 }
 
-void Help::Label3_Click() {
+void Help::Label3_Click()
+{
     const QUrl url = HelpText::mailUrl();
     if (urlOpener())
         urlOpener()(url);
@@ -117,12 +127,14 @@ void Help::Label3_Click() {
         QDesktopServices::openUrl(url);
 }
 
-void Help::mousePressEvent(QMouseEvent* event) {
+void Help::mousePressEvent(QMouseEvent* event)
+{
     m_backgroundPressed = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void Help::mouseReleaseEvent(QMouseEvent* event) {
+void Help::mouseReleaseEvent(QMouseEvent* event)
+{
     const bool click =
         m_backgroundPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_backgroundPressed = false;

@@ -14,7 +14,8 @@ class QUrl;
 class Help : public QWidget {
     Q_OBJECT
 public:
-    // Shows the help window, creating it if none is open, and brings it to the front.
+    // Shows the help window, creating it if none is open, and brings it to the front. Closing the
+    // window deletes it.
     static Help* showHelp();
 
     // The mail line hands its link to this instead of the desktop's mail program (tests). An

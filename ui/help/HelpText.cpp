@@ -8,7 +8,8 @@ const QString kWindowsNotePath = QStringLiteral("C:\\taviknote.txt");
 
 } // namespace
 
-QStringList guideLines() {
+QStringList guideLines()
+{
     return {QStringLiteral("1. 可以设定自动浏览时间间隔，也可手动浏览"),
             QStringLiteral(""),
             QStringLiteral("2. 方向键，向上，向下，可以向前、后随时滚动单词"),
@@ -33,30 +34,36 @@ QStringList guideLines() {
             QStringLiteral("8. 支持语音")};
 }
 
-QString guide(const QString& defaultNotePath) {
+QString guide(const QString& defaultNotePath)
+{
     QStringList lines = guideLines();
     if (defaultNotePath.compare(kWindowsNotePath, Qt::CaseInsensitive) != 0)
         lines[4].replace(kWindowsNotePath, defaultNotePath);
     return lines.join(QStringLiteral("\r\n"));
 }
 
-QString heading() {
+QString heading()
+{
     return QStringLiteral("使用说明：");
 }
 
-QString versionLine() {
+QString versionLine()
+{
     return QStringLiteral("2003年1月15日 0.003稳定版");
 }
 
-QString mailAddress() {
-    return QStringLiteral("tavik-wordlists@example.org");
+QString mailAddress()
+{
+    return QStringLiteral("tavik@example.org");
 }
 
-QString mailLine() {
+QString mailLine()
+{
     return QStringLiteral("如果您有单词本需要添加，请Mail to: ") + mailAddress() + QStringLiteral("   谢谢使用！");
 }
 
-QUrl mailUrl() {
+QUrl mailUrl()
+{
     return QUrl(QStringLiteral("mailto:") + mailAddress());
 }
 

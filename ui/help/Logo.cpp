@@ -9,7 +9,8 @@
 
 namespace {
 
-QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& text, const QColor& colour) {
+QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& text, const QColor& colour)
+{
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
@@ -25,7 +26,8 @@ QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& 
 
 Logo::Logo(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-    , m_background(Art::picture(QStringLiteral("JPG"), QStringLiteral("LOGO"))) {
+    , m_background(Art::picture(QStringLiteral("JPG"), QStringLiteral("LOGO")))
+{
     setObjectName(QStringLiteral("Logo"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(324, 192);
@@ -37,7 +39,8 @@ Logo::Logo(QWidget* parent)
     centreOnScreen(*this);
 }
 
-void Logo::setUpControls() {
+void Logo::setUpControls()
+{
     m_Image1 = new QLabel(this);
     m_Image1->setObjectName(QStringLiteral("Image1"));
     m_Image1->setGeometry(24, 24, 48, 48);
@@ -47,12 +50,14 @@ void Logo::setUpControls() {
     m_Label2 = label(this, "Label2", {216, 96, 65, 25}, QStringLiteral("Label2"), Qt::white);
 }
 
-void Logo::setProgressText(const QString& text) {
+void Logo::setProgressText(const QString& text)
+{
     m_Label2->setText(text);
     m_Label2->repaint();
 }
 
-void Logo::showEvent(QShowEvent* event) {
+void Logo::showEvent(QShowEvent* event)
+{
     QWidget::showEvent(event);
     if (m_loaded)
         return;
@@ -61,7 +66,8 @@ void Logo::showEvent(QShowEvent* event) {
     Q_EMIT loaded();
 }
 
-void Logo::paintEvent(QPaintEvent* event) {
+void Logo::paintEvent(QPaintEvent* event)
+{
     QWidget::paintEvent(event);
     if (m_background.isNull())
         return;

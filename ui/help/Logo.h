@@ -9,7 +9,8 @@ class QLabel;
 //
 // The first time it is shown it gives Image1 its picture and emits loaded(). It opens no other
 // window itself: whoever shows it decides what follows (at start-up, the library chooser). Close
-// the splash after show() has returned, not from a slot of loaded().
+// the splash after show() has returned, not from a slot of loaded(). Closing it deletes it, so
+// create it with new.
 class Logo : public QWidget {
     Q_OBJECT
 public:

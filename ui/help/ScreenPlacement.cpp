@@ -4,7 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
-void centreOnScreen(QWidget& window) {
+void centreOnScreen(QWidget& window)
+{
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

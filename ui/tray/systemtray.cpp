@@ -10,23 +10,27 @@
 
 namespace {
 
-std::optional<bool>& availabilityOverride() {
+std::optional<bool>& availabilityOverride()
+{
     static std::optional<bool> instance;
     return instance;
 }
 
-systemtray::PopupHook& popupHook() {
+systemtray::PopupHook& popupHook()
+{
     static systemtray::PopupHook instance;
     return instance;
 }
 
-bool hasPicture(const QIcon& icon) {
+bool hasPicture(const QIcon& icon)
+{
     return !icon.pixmap(16, 16).isNull();
 }
 
 // The window's own icon; the program's icon or, while the program's pictures are missing, a
 // stock one, so the icon never comes up empty.
-QIcon trayPicture(const QWidget& window) {
+QIcon trayPicture(const QWidget& window)
+{
     if (hasPicture(window.windowIcon()))
         return window.windowIcon();
     if (const QIcon program = Art::programIcon(); hasPicture(program))
@@ -37,11 +41,14 @@ QIcon trayPicture(const QWidget& window) {
 } // namespace
 
 systemtray::systemtray(QObject* parent)
-    : QObject(parent) {}
+    : QObject(parent)
+{
+}
 
 systemtray::~systemtray() = default;
 
-void systemtray::AddTrayIcon(mainForm* window, QMenu* menu) {
+void systemtray::AddTrayIcon(mainForm* window, QMenu* menu)
+{
     RemoveTrayIcon();
     m_TrayForm = window;
     m_TrayMenu = menu;
@@ -51,32 +58,38 @@ void systemtray::AddTrayIcon(mainForm* window, QMenu* menu) {
         m_icon->show();
 }
 
-void systemtray::SetTrayTip(const QString& text) {
+void systemtray::SetTrayTip(const QString& text)
+{
     if (m_icon)
         m_icon->setToolTip(cutTip(text));
 }
 
-void systemtray::RemoveTrayIcon() {
+void systemtray::RemoveTrayIcon()
+{
     m_icon.reset();
     m_TrayForm.clear();
     m_TrayMenu.clear();
 }
 
-bool systemtray::isAvailable() {
+bool systemtray::isAvailable()
+{
     if (availabilityOverride())
         return *availabilityOverride();
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void systemtray::setAvailabilityOverride(std::optional<bool> available) {
+void systemtray::setAvailabilityOverride(std::optional<bool> available)
+{
     availabilityOverride() = available;
 }
 
-void systemtray::setPopupHook(PopupHook hook) {
+void systemtray::setPopupHook(PopupHook hook)
+{
     popupHook() = std::move(hook);
 }
 
-QString systemtray::cutTip(const QString& text) {
+QString systemtray::cutTip(const QString& text)
+{
     // The tip ends at a NUL, and a character outside the basic plane is never cut in half.
     QString tip = text.left(text.indexOf(QChar(u'\0')));
     if (tip.size() <= MaxTipLength)
@@ -85,14 +98,16 @@ QString systemtray::cutTip(const QString& text) {
     return tip.left(length);
 }
 
-void systemtray::TrayIcon_Activated(QSystemTrayIcon::ActivationReason reason) {
+void systemtray::TrayIcon_Activated(QSystemTrayIcon::ActivationReason reason)
+{
     if (reason == QSystemTrayIcon::Trigger)
         restoreWindow();
     else if (reason == QSystemTrayIcon::Context)
         popUpMenu();
 }
 
-void systemtray::restoreWindow() {
+void systemtray::restoreWindow()
+{
     if (!m_TrayForm)
         return;
     mainForm& form = *m_TrayForm;
@@ -103,7 +118,8 @@ void systemtray::restoreWindow() {
     form.activateWindow();
 }
 
-void systemtray::popUpMenu() {
+void systemtray::popUpMenu()
+{
     if (!m_TrayMenu)
         return;
     const QPoint position = QCursor::pos();
