@@ -11,7 +11,7 @@ TABLE = "data/LISTS.md"
 
 def _credits(pairs):
     head = [
-        "Tatoeba sentences used in TAVIK's word lists (SPOKEN900 and the examples of IELTS3)",
+        "Tatoeba sentences used in TAVIK's word lists (SPOKEN900; example lines of IELTS3, TAISHA1, TAISHA2)",
         "",
         "Each line: English sentence id (author) & Mandarin sentence id (author), as in the",
         "attribution column of the manythings.org cmn-eng export. Licence: CC BY 2.0 FR,",

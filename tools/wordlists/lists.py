@@ -120,7 +120,7 @@ def math(src):
 
 def english_lines(src, word, max_lines, limit):
     row = src.dictionary.get(word)
-    order = meanings.parts_of_speech(row.translation)
+    order = meanings.parts_of_speech(row.translation, src.vocabulary.glossed(word))
     return definitions.continuation_lines(row.definition, max_lines, limit, order)
 
 

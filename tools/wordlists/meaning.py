@@ -163,14 +163,15 @@ def _render(lines, counts):
     return "；".join(parts)
 
 
-def choose(lines, keep_forms=True):
+def choose(lines, keep_forms=True, word=""):
+    """The lines worth showing: general senses, else field senses, else web senses, with the notes
+    naming the word as a form of another ("find的过去式" for "found", not "run的过去分词" for "run")."""
+    forms = [line for line in lines if line.kind == "form" and not (word and line.senses[0].startswith(word + "的"))]
     for kind in ("general", "domain", "web"):
         chosen = [line for line in lines if line.kind == kind]
         if chosen:
-            if keep_forms:
-                chosen += [line for line in lines if line.kind == "form"]
-            return chosen
-    return [line for line in lines if line.kind == "form"]
+            return chosen + forms if keep_forms else chosen
+    return forms
 
 
 def render(lines, budget, max_senses=4):
@@ -191,17 +192,28 @@ def render(lines, budget, max_senses=4):
     return _render(lines, counts)
 
 
+WORDNET_POS = {"vt.": "v.", "vi.": "v.", "v.": "v.", "n.": "n.", "adj.": "adj.", "adv.": "adv."}
+
+
+def prefer(lines, glossed):
+    """lines with those whose part of speech has no English gloss moved last: ECDICT gives
+    "disrupt" an adjective line first, yet the word is a verb. glossed is the set of parts of speech
+    ("v.", "n.", "adj.", "adv.") the word's English definitions cover; empty leaves the order alone."""
+    if not glossed:
+        return lines
+    return sorted(lines, key=lambda line: line.kind == "form" or WORDNET_POS.get(line.pos, "") not in glossed | {""})
+
+
 @functools.lru_cache(maxsize=None)
-def meaning(translation, budget, max_senses=4, keep_forms=True):
-    return render(choose(parse(translation), keep_forms), budget, max_senses)
+def meaning(translation, budget, max_senses=4, keep_forms=True, glossed=frozenset(), word=""):
+    return render(prefer(choose(parse(translation), keep_forms, word), glossed), budget, max_senses)
 
 
-def parts_of_speech(translation):
+def parts_of_speech(translation, glossed=frozenset()):
     """The parts of speech of the chosen sense lines, in order, named as WordNet glosses name them."""
-    names = {"vt.": "v.", "vi.": "v.", "v.": "v.", "n.": "n.", "adj.": "adj.", "adv.": "adv."}
     order = []
-    for line in choose(parse(translation)):
-        name = names.get(line.pos)
+    for line in prefer(choose(parse(translation)), glossed):
+        name = WORDNET_POS.get(line.pos)
         if name and name not in order:
             order.append(name)
     return order

@@ -35,7 +35,11 @@ def shows_judgement(row):
 
 # --- everyday sentences ---
 
-UNSUITED = re.compile(r"\b(kill\w*|die[ds]?|dead|death|suicide|gun|drunk|sex\w*|naked|stupid|idiot|hell)\b", re.I)
+UNSUITED = re.compile(
+    r"\b(kill\w*|die[ds]?|dead|death|suicide|murder\w*|gun|shoot\w*|shot|bomb\w*|drunk|sex\w*|naked|stupid|"
+    r"idiot|hell)\b",
+    re.I,
+)
 STOPWORDS = set(
     "a an the i you he she it we they me him her us them my your his its our their this that these "
     "those is am are was were be been being do does did have has had will would can could shall "

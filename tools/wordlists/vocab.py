@@ -3,6 +3,7 @@
 import re
 from dataclasses import dataclass, field
 
+from . import definitions
 from . import meaning as meanings
 from . import phonetic
 from .ecdict import NO_RANK, Dictionary
@@ -109,9 +110,16 @@ class Vocabulary:
                 return sound + (suffix[1:] if sound.endswith("l") and suffix.startswith("l") else suffix)
         return ""
 
+    def glossed(self, word):
+        """Parts of speech the word's English glosses cover, when they are complete (ECDICT keeps at
+        most four glosses, so four may hide other parts of speech); else empty."""
+        row = self.row(word)
+        pairs = definitions.glosses(row.definition) if row else []
+        return frozenset(pos for pos, _ in pairs) if len(pairs) < 4 else frozenset()
+
     def meaning(self, word, budget, max_senses=4):
         row = self.row(word)
-        return meanings.meaning(row.translation, budget, max_senses) if row else ""
+        return meanings.meaning(row.translation, budget, max_senses, True, self.glossed(word), word) if row else ""
 
     def entry(self, word, budget, max_senses=4):
         return Entry(word, self.phonetic(word), self.meaning(word, budget, max_senses))
