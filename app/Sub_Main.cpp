@@ -4,37 +4,39 @@
 #include "settings/SettingsStore.h"
 #include "speech/Voice.h"
 #include "speech/VoiceFactory.h"
+#include "ui/chooser/WindowFlow.h"
+#include "ui/chooser/loadform.h"
 #include "ui/common/Context.h"
 #include "ui/common/Fonts.h"
-#include "ui/main/mainForm.h"
+#include "ui/common/MessageBox.h"
 #include "vocab/SysDirs.h"
-#include "vocab/TextFile.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
-int Sub_Main(QApplication& app) {
+int Sub_Main(QApplication& app)
+{
     QApplication::setApplicationName(QStringLiteral("tavik"));
     Fonts::installSubstitutions();
 
+    // Extracted lists go to a folder only this user can enter, made afresh for this run.
     QTemporaryDir tempDir(QDir::tempPath() + QStringLiteral("/tavik-XXXXXX"));
+    if (!tempDir.isValid()) {
+        MessageBox::information(nullptr, QStringLiteral("The program could not make its temporary folder in\n%1\n%2")
+                                             .arg(QDir::toNativeSeparators(QDir::tempPath()), tempDir.errorString()));
+        return 1;
+    }
     const SysDirs dirs = GetSysDirs(tempDir.path());
     Share share;
     SettingsStore settings;
     const std::unique_ptr<Voice> voice = createVoice();
     Context context{share, settings, *voice, dirs.TempDir};
 
-    share.NoteFile = QDir::home().filePath(QStringLiteral("taviknote.txt"));
-    QString error;
-    if (!TextFile::exists(share.NoteFile))
-        TextFile::createEmpty(share.NoteFile, &error);
-    share.SourceKind = Share::NoteFileSource;
-    share.LibraryKey = share.NoteFile;
-    share.WordFile = share.NoteFile;
-
-    auto* form = new mainForm(context);
-    form->load();
-    form->show();
+    WindowFlow flow(context);
+    QObject::connect(&flow, &WindowFlow::chooserOpened, &app, [&app](loadform* chooser) {
+        QObject::connect(chooser, &loadform::quitRequested, &app, &QCoreApplication::quit);
+    });
+    flow.openChooser();
     return app.exec();
 }
