@@ -9,6 +9,8 @@
 #include "ui/common/Context.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/MessageBox.h"
+#include "ui/help/Help.h"
+#include "ui/main/mainForm.h"
 #include "vocab/SysDirs.h"
 
 #include <QApplication>
@@ -36,6 +38,10 @@ int Sub_Main(QApplication& app)
     WindowFlow flow(context);
     QObject::connect(&flow, &WindowFlow::chooserOpened, &app, [&app](loadform* chooser) {
         QObject::connect(chooser, &loadform::quitRequested, &app, &QCoreApplication::quit);
+        QObject::connect(chooser, &loadform::helpRequested, &app, [] { Help::showHelp(); });
+    });
+    QObject::connect(&flow, &WindowFlow::mainOpened, &app, [&app](mainForm* form) {
+        QObject::connect(form, &mainForm::helpRequested, &app, [] { Help::showHelp(); });
     });
     flow.openChooser();
     return app.exec();
