@@ -2,9 +2,10 @@
 """Builds TAVIK's 23 packaged word lists (resources/dic/<KEY>) from the open data under data/.
 
     python3 tools/make_wordlists.py          write every list, the Tatoeba credits and data/LISTS.md
-    python3 tools/make_wordlists.py --check  rebuild in a temporary folder, compare byte for byte with
-                                             the committed files and check every list's format;
-                                             exit status 1 on any difference or problem
+    python3 tools/make_wordlists.py --check  run the generator's own tests, rebuild in a temporary
+                                             folder, compare byte for byte with the committed files
+                                             and check every list's format; exit status 1 on any
+                                             failure, difference or problem
 
 Python 3 standard library only; the output does not depend on the working directory, the locale or
 hash seeds.
@@ -22,6 +23,7 @@ from wordlists import ROOT  # noqa: E402
 from wordlists.build import build_all, check_formats  # noqa: E402
 from wordlists.phonetic import PhoneticError  # noqa: E402
 from wordlists.mathterms import UnattestedSense  # noqa: E402
+from wordlists import selftest  # noqa: E402
 
 
 def write(files, root):
@@ -48,6 +50,9 @@ def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true", help="rebuild, compare and check; write nothing")
     args = parser.parse_args(argv)
+    if args.check and not selftest.run():
+        print("error: the generator's own tests failed", file=sys.stderr)
+        return 1
     try:
         files = build_all()
     except (PhoneticError, UnattestedSense) as error:

@@ -22,6 +22,30 @@ def _credits(pairs):
     return ("\n".join(head + body) + "\n").encode("utf-8")
 
 
+NOTES = [
+    "",
+    "## Line format",
+    "",
+    "- GBK (code page 936) text, CR LF after every line, no byte-order mark.",
+    "- Entries are `word/phonetic/meaning`. The phonetic field uses the ASCII alphabet of the phonetic",
+    "  font (5 primary and 7 secondary stress, A æ, B ɑ, C ɔ/ɒ, E ə, F ʃ, I ɪ, J ʊ, N ŋ, Q ʌ, T ð,",
+    "  V ʒ, W θ, Z ɛ, \\ ɜ, `:` length), converted from ECDICT; an empty field means no source gave one.",
+    "  Senses of one part of speech are joined by \"，\", parts of speech by \"；\".",
+    "- Phrase and sentence lists (TOFEL2, GRADUATE2, COLLEGE2, SPOKEN900) use `text/ /meaning`.",
+    "- Continuation lines, joined by the reader to the entry above: `  (adj.) English definition`",
+    "  (TAISHA1, TAISHA2, BIBLE1, BIBLE2) and `  例: English sentence 中文` (IELTS3, TAISHA1, TAISHA2).",
+    "- Headings: `list N first --- last` before every block of TAISHA1/TAISHA2 (the reader drops",
+    "  them); `Book N 第…册//` entries open the four parts of NEW.",
+    "",
+    "## Where the sizes differ",
+    "",
+    "- TAISHA1, TAISHA2: fewer lines than the originals, which also carried analogies and examples;",
+    "  ECDICT keeps at most four English glosses a word and Tatoeba has sentences for few GRE words.",
+    "- SPOKEN900: fewer bytes; everyday Tatoeba sentences are shorter than the original's.",
+    "- MATH1: more bytes per line, as multi-word terms carry the phonetics of their words.",
+]
+
+
 def _percent(new, old):
     return f"{100 * (new - old) / old:+.0f}%"
 
@@ -37,17 +61,17 @@ def _table(stats):
         "alphabetical unless the rule says otherwise. \"orig.\" columns are the sizes of the",
         "original resources in the catalogue.",
         "",
-        "| key | tooltip | rule | entries | lines | bytes | orig. lines | orig. bytes | lines | bytes |",
+        "| key | caption (tooltip) | rule | entries | lines | bytes | orig. lines | orig. bytes | lines | bytes |",
         "|---|---|---|---|---|---|---|---|---|---|",
     ]
     for item in LISTS:
         entries, lines, size = stats[item.key]
         rows.append(
-            f"| {item.key} | {item.caption} | {item.rule} | {entries} | {lines} | {size} | "
+            f"| {item.key} | {item.caption} ({item.tooltip}) | {item.rule} | {entries} | {lines} | {size} | "
             f"{item.original_lines} | {item.original_bytes} | {_percent(lines, item.original_lines)} | "
             f"{_percent(size, item.original_bytes)} |"
         )
-    return ("\n".join(rows) + "\n").encode("utf-8")
+    return ("\n".join(rows + NOTES) + "\n").encode("utf-8")
 
 
 def build_all():

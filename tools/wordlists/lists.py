@@ -17,6 +17,7 @@ COLLEGE = ("zk", "gk", "cet4", "cet6")
 class WordList:
     key: str
     caption: str
+    tooltip: str
     rule: str
     original_bytes: int
     original_lines: int
@@ -95,8 +96,9 @@ def cet6(src):
 
 def new_concept(src):
     junior = src.tagged("zk")
-    senior = src.without(src.tagged("gk"), "zk")
-    college = src.by_rank(src.without(src.tagged("cet4"), *SCHOOL))
+    senior = [w for w in src.tagged("gk") if w not in set(junior)]
+    school = set(junior) | set(senior)
+    college = src.by_rank([w for w in src.without(src.tagged("cet4"), *SCHOOL) if w not in school])
     half = (len(college) + 1) // 2
     books = (
         ("Book 1 第一册", junior),
@@ -204,28 +206,64 @@ def college_phrases(src):
     return sorted(entries, key=lambda e: sort_key(e.word))
 
 
+def _list(key, caption, tooltip, size, rule, build):
+    return WordList(key, caption, tooltip, rule, size[0], size[1], build)
+
+
+# key, button caption and tooltip, size of the original resource (bytes, lines), rule, builder
 LISTS = (
-    WordList("GRE1", "红宝 Gre99加补充词汇", "ECDICT words tagged gre, without school words (zk, gk)", 244392, 6715, gre_book),
-    WordList("GMAT1", "GMAT 词汇", "words tagged both gre and toefl, without cet4 words", 92556, 2449, gmat),
-    WordList("TOFEL1", "托福词汇", "words tagged toefl, without school and CET words (zk, gk, cet4, cet6)", 104132, 3352, toefl),
-    WordList("TOFEL2", "托福短语", "phrases of the toefl, ielts and gre phrase lists plus ECDICT's ranked phrases, each with a trusted ECDICT gloss", 28912, 949, toefl_phrases),
-    WordList("IELTS1", "雅思精简版词汇", "the 750 most frequent ielts words beyond zk, gk and cet4; two senses each", 20620, 762, ielts_core),
-    WordList("GRADUATE1", "研究生入学考试词汇", "words tagged ky", 179504, 5421, graduate),
-    WordList("GRADUATE2", "研究生入学考试短语", "760 npee phrases with a trusted gloss: those in most exam lists first, then the most used in Tatoeba", 23628, 757, graduate_phrases),
-    WordList("COLLEGE1", "大学英语词汇", "words tagged cet4 (same file as FORTH)", 135204, 4054, cet4),
-    WordList("COLLEGE2", "大学英语短语", "cet4 phrases with a trusted ECDICT gloss", 68100, 2145, college_phrases),
-    WordList("SIXTH", "大学英语六级词汇", "the 1300 most frequent cet6 words beyond zk, gk and cet4", 47392, 1287, cet6),
-    WordList("FORTH", "大学英语四级词汇", "words tagged cet4", 135204, 4054, cet4),
-    WordList("NEW", "新概念英语词汇", "Book 1: zk; Book 2: gk not zk; Books 3 and 4: cet4 beyond school, the more frequent half first", 166584, 5713, new_concept),
-    WordList("SPOKEN900", "口语 900句", "900 short everyday Tatoeba sentences (school words only, no names, varied)", 50852, 959, spoken900),
-    WordList("MATH1", "Gre数学词汇", "the project's GRE math term list; Chinese attested in ECDICT or CC-CEDICT", 6264, 267, math),
-    WordList("PP2", "ETS 机考模拟题词汇", "GRE words beyond cet4/cet6 ranked 601 to 1050 by frequency", 18136, 461, pp2),
-    WordList("GRE2", "Gre600常用词汇", "the 600 most frequent GRE words beyond cet4/cet6", 23456, 601, gre600),
-    WordList("TAISHA1", "黑宝 7月词汇List: 1--15", "all gre words, first half, lists 1-15; English definitions and a Tatoeba example where one fits", 639900, 14640, lambda s: taisha_half(s, True)),
-    WordList("TAISHA2", "黑宝 7月词汇 List:16--30", "all gre words, second half, lists 16-30; English definitions and a Tatoeba example where one fits", 604132, 13887, lambda s: taisha_half(s, False)),
-    WordList("TAISHA3", "黑宝 7月精简版词汇", "the 3000 most frequent gre words beyond zk, gk and cet4", 99132, 3074, taisha_core),
-    WordList("IELTS3", "雅思词汇完全版", "words tagged ielts, with a Tatoeba example sentence where one fits", 316524, 7675, ielts_full),
-    WordList("BIBLE3", "Gre笔考填空单词", "900 most frequent GRE words beyond CET-6 whose definition expresses judgement or attitude", 41472, 920, completion),
-    WordList("BIBLE1", "蓝宝词汇720版 A--I", "gre and toefl words A to I; words beyond CET/ky with an English definition", 361712, 7632, lambda s: bible_half(s, "abcdefghi")),
-    WordList("BIBLE2", "蓝宝词汇720版 J--Z", "gre and toefl words J to Z; words beyond CET/ky with an English definition", 351372, 7451, lambda s: bible_half(s, "jklmnopqrstuvwxyz")),
+    _list("GRE1", "红宝 GRE", "红宝 Gre99加补充词汇", (244392, 6715),
+          "ECDICT words tagged gre, except school words (zk, gk)", gre_book),
+    _list("GMAT1", "GMAT Word", "GMAT 词汇", (92556, 2449),
+          "words tagged both gre and toefl, except cet4 words", gmat),
+    _list("TOFEL1", "Tofel Word", "托福词汇", (104132, 3352),
+          "words tagged toefl, except school and CET words (zk, gk, cet4, cet6)", toefl),
+    _list("TOFEL2", "Tofel Phrase", "托福短语", (28912, 949),
+          "phrases of the toefl, ielts and gre phrase lists and ECDICT's frequency-marked phrases, "
+          "each with a trusted ECDICT gloss", toefl_phrases),
+    _list("IELTS1", "雅思精简版", "雅思精简版词汇", (20620, 762),
+          "the 750 most frequent ielts words beyond zk, gk and cet4; two senses each", ielts_core),
+    _list("GRADUATE1", "Pre-Graduate Word", "研究生入学考试词汇", (179504, 5421),
+          "words tagged ky", graduate),
+    _list("GRADUATE2", "Pre-Graduate Phrase", "研究生入学考试短语", (23628, 757),
+          "760 npee phrases with a trusted gloss: those in most of the ten exam phrase lists first, "
+          "then those most used in Tatoeba", graduate_phrases),
+    _list("COLLEGE1", "College English Word", "大学英语词汇", (135204, 4054),
+          "words tagged cet4 (the same file as FORTH)", cet4),
+    _list("COLLEGE2", "College English Phase", "大学英语短语", (68100, 2145),
+          "cet4 phrases with a trusted ECDICT gloss", college_phrases),
+    _list("SIXTH", "CET-6 Word", "大学英语六级词汇", (47392, 1287),
+          "the 1300 most frequent cet6 words beyond zk, gk and cet4", cet6),
+    _list("FORTH", "CET-4 Word", "大学英语四级词汇", (135204, 4054),
+          "words tagged cet4", cet4),
+    _list("NEW", "新概念英语词汇", "新概念英语词汇", (166584, 5713),
+          "Book 1: zk; Book 2: gk but not zk; Books 3 and 4: cet4 beyond school, "
+          "the more frequent half in Book 3", new_concept),
+    _list("SPOKEN900", "口语  900句", "口语 900句", (50852, 959),
+          "900 everyday Tatoeba sentences of 3 to 11 school words, no names, varied", spoken900),
+    _list("MATH1", "Gre Mathematic Word", "Gre数学词汇", (6264, 267),
+          "the project's GRE math term list; Chinese attested in ECDICT or CC-CEDICT", math),
+    _list("PP2", "PP2 Word", "ETS 机考模拟题词汇", (18136, 461),
+          "GRE words beyond cet4 and cet6, frequency ranks 601 to 1050", pp2),
+    _list("GRE2", "Gre 600 Most Word", "Gre600常用词汇", (23456, 601),
+          "the 600 most frequent GRE words beyond cet4 and cet6", gre600),
+    _list("TAISHA1", "黑宝 7月 List: 1--15", "黑宝 7月词汇List: 1--15", (639900, 14640),
+          "all gre words, first half, lists 1-15; English definitions and a Tatoeba example where "
+          "one fits", lambda s: taisha_half(s, True)),
+    _list("TAISHA2", "黑宝 7月 List:16--30", "黑宝 7月词汇 List:16--30", (604132, 13887),
+          "all gre words, second half, lists 16-30; English definitions and a Tatoeba example where "
+          "one fits", lambda s: taisha_half(s, False)),
+    _list("TAISHA3", "黑宝 7月      精简版", "黑宝 7月精简版词汇", (99132, 3074),
+          "the 3000 most frequent gre words beyond zk, gk and cet4", taisha_core),
+    _list("IELTS3", "雅思完全版", "雅思词汇完全版", (316524, 7675),
+          "words tagged ielts, with a Tatoeba example sentence where one fits", ielts_full),
+    _list("BIBLE3", "GRE笔考填空单词", "Gre笔考填空单词", (41472, 920),
+          "the (up to) 900 most frequent GRE words beyond CET-6 whose first English definition "
+          "expresses judgement or attitude", completion),
+    _list("BIBLE1", "蓝宝 720版 A--I", "蓝宝词汇720版 A--I", (361712, 7632),
+          "gre and toefl words A to I; an English definition for words beyond CET and ky",
+          lambda s: bible_half(s, "abcdefghi")),
+    _list("BIBLE2", "蓝宝 720版 J--Z", "蓝宝词汇720版 J--Z", (351372, 7451),
+          "gre and toefl words J to Z; an English definition for words beyond CET and ky",
+          lambda s: bible_half(s, "jklmnopqrstuvwxyz")),
 )

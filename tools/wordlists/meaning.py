@@ -5,7 +5,9 @@ import re
 from dataclasses import dataclass
 
 POS_NAMES = {"a.": "adj.", "ad.": "adv.", "un.": "", "int.": "interj.", "vt.vi.": "v.", "vi.vt.": "v."}
-FORM_WORDS = r"(名词)?(复数|过去式|过去分词|现在分词|ing形式|三单形式|第三人称单数|比较级|最高级|单数第一人称|现在时|变形)"
+FORM_WORDS = (
+    r"(名词)?(复数|过去式|过去分词|现在分词|ing形式|三单形式|第三人称单数|比较级|最高级|单数第一人称|现在时|变形)"
+)
 # "（accident的复数）", "( ape的名词复数 )", "（activity复数形式）": a form note inside a sense
 FORM_NOTE = re.compile(r"[（(]\s*[A-Za-z][A-Za-z\- ]*的?\s*" + FORM_WORDS + r"[^（）()]*[）)]")
 # "bend的过去式和过去分词", "be的现在时复数或第二人称单数": a whole line naming a form of another word
