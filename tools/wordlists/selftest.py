@@ -126,6 +126,7 @@ class FormatCheckTest(unittest.TestCase):
             ["abandon/E5bAndEn/vt. 放弃", "a stray line"],  # dropped line that is no heading
             ["abandon/E5bAndEn/vt. 放弃", "list 2 a(b) --- c"],  # heading the reader keeps
             ["/E5bAndEn/vt. 放弃"],  # no word
+            ["abandon/E5bAndEn/vt. 放弃", "abandon/E5bAndEn/n. 放任"],  # the same word twice
         ]
         for lines in faults:
             self.assertNotEqual(self.problems(lines), [], lines)

@@ -79,12 +79,16 @@ def check(data, phrase_list=False):
     except UnicodeDecodeError as error:
         return [f"not GBK text: {error}"]
     problems = _character_problems(text)
-    entries = 0
+    entries, words = 0, set()
     for number, line in enumerate(text.split("\r\n")[:-1], start=1):
         kind = line_kind(line)
         if kind == "entry":
             entries += 1
             problems += _entry_problems(number, line, phrase_list)
+            word = split_entry(line)[0]
+            if word in words:
+                problems.append(f"line {number}: {word!r} is listed twice")
+            words.add(word)
         elif kind == "continuation" and (entries == 0 or not line.startswith("  ")):
             problems.append(f"line {number}: stray continuation line: {line!r}")
         elif kind != "dropped" and re.match(r"list \d+ ", line):
