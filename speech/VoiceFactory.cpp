@@ -1,7 +1,10 @@
 #include "speech/VoiceFactory.h"
 
-#include "speech/SilentVoice.h"
+#include "speech/EngineChoice.h"
+#include "speech/PreferredEngines.h"
+#include "speech/ThreadedVoice.h"
 
-std::unique_ptr<Voice> createVoice() {
-    return std::make_unique<SilentVoice>();
+std::unique_ptr<Voice> createVoice()
+{
+    return std::make_unique<ThreadedVoice>([] { return openVoice(preferredEngines()); });
 }
