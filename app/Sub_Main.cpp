@@ -1,16 +1,18 @@
 #include "app/Sub_Main.h"
 
+#include "app/Installation.h"
+#include "app/SingleInstance.h"
+#include "app/WindowFlow.h"
 #include "drill/Share.h"
 #include "settings/SettingsStore.h"
+#include "speech/MSTTSSpeak.h"
 #include "speech/Voice.h"
 #include "speech/VoiceFactory.h"
-#include "ui/chooser/WindowFlow.h"
 #include "ui/chooser/loadform.h"
+#include "ui/common/Art.h"
 #include "ui/common/Context.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/MessageBox.h"
-#include "ui/help/Help.h"
-#include "ui/main/mainForm.h"
 #include "vocab/SysDirs.h"
 
 #include <QApplication>
@@ -20,6 +22,10 @@
 int Sub_Main(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("tavik"));
+    QApplication::setWindowIcon(Art::programIcon());
+    SingleInstance instance;
+    if (!instance.tryLock())
+        return 0;
     Fonts::installSubstitutions();
 
     // Extracted lists go to a folder only this user can enter, made afresh for this run.
@@ -32,17 +38,17 @@ int Sub_Main(QApplication& app)
     const SysDirs dirs = GetSysDirs(tempDir.path());
     Share share;
     SettingsStore settings;
-    const std::unique_ptr<Voice> voice = createVoice();
-    Context context{share, settings, *voice, dirs.TempDir};
+    Installation::InstallSupport(settings);
 
+    const std::unique_ptr<Voice> voice = createVoice();
+    voice->setRate(160);
+    SpeakWord(*voice, QStringLiteral("Welcome by tavik"));
+
+    Context context{share, settings, *voice, dirs.TempDir};
     WindowFlow flow(context);
     QObject::connect(&flow, &WindowFlow::chooserOpened, &app, [&app](loadform* chooser) {
         QObject::connect(chooser, &loadform::quitRequested, &app, &QCoreApplication::quit);
-        QObject::connect(chooser, &loadform::helpRequested, &app, [] { Help::showHelp(); });
     });
-    QObject::connect(&flow, &WindowFlow::mainOpened, &app, [&app](mainForm* form) {
-        QObject::connect(form, &mainForm::helpRequested, &app, [] { Help::showHelp(); });
-    });
-    flow.openChooser();
+    flow.start();
     return app.exec();
 }

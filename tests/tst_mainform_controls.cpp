@@ -1,7 +1,9 @@
 #include "support/MainFormFixture.h"
 #include "ui/common/Beep.h"
 #include "ui/common/ImageButton.h"
+#include "ui/tray/systemtray.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -93,21 +95,28 @@ void TestMainFormControls::startPauseContinue()
 
 void TestMainFormControls::stopForTrayStopsTheDrill()
 {
-    f->open(kWords);
-    QTest::mouseClick(f->child<ImageButton>("Image5"), Qt::LeftButton);
-    QTest::mouseClick(f->child<ImageButton>("Image16"), Qt::LeftButton);
-    QCOMPARE(f->child<QLabel>("Label8")->text(), u"Start"_qs);
-    QVERIFY(!f->child<QTimer>("Timer1")->isActive());
-    QVERIFY(!f->child<QTimer>("Timer2")->isActive());
-    QVERIFY(f->child<ImageButton>("Image2")->isEnabled());
-    QVERIFY(f->form->windowState().testFlag(Qt::WindowMinimized));
-    // Without a notification area the window stays on the task bar instead of vanishing.
-    QCOMPARE(f->form->isVisible(), !f->form->hasTray());
+    for (const bool tray : {true, false}) {
+        systemtray::setAvailabilityOverride(tray);
+        f->open(kWords);
+        QTest::mouseClick(f->child<ImageButton>("Image5"), Qt::LeftButton);
+        QTest::mouseClick(f->child<ImageButton>("Image16"), Qt::LeftButton);
+        QCOMPARE(f->child<QLabel>("Label8")->text(), u"Start"_qs);
+        QVERIFY(!f->child<QTimer>("Timer1")->isActive());
+        QVERIFY(!f->child<QTimer>("Timer2")->isActive());
+        QVERIFY(f->child<ImageButton>("Image2")->isEnabled());
+        QVERIFY(f->form->windowState().testFlag(Qt::WindowMinimized));
+        // Without a notification area the window stays on the task bar instead of vanishing.
+        QCOMPARE(f->form->isVisible(), !tray);
 
-    f->form->restoreFromMenu();
-    QVERIFY(f->form->isVisible());
-    QVERIFY(!f->form->windowState().testFlag(Qt::WindowMinimized));
-    QCOMPARE(f->child<QLabel>("Label8")->text(), u"Start"_qs);
+        f->form->ui().Sys_restore->trigger();
+        QVERIFY(f->form->isVisible());
+        QVERIFY(!f->form->windowState().testFlag(Qt::WindowMinimized));
+        QCOMPARE(f->child<QLabel>("Label8")->text(), u"Start"_qs);
+
+        f->form->ui().Sys_minize->trigger();
+        QCOMPARE(f->form->isVisible(), !tray);
+    }
+    systemtray::setAvailabilityOverride(std::nullopt);
 }
 
 void TestMainFormControls::intervalBoxCorrectsOnceWithAMessage()

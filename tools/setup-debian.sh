@@ -10,7 +10,7 @@ packages=(
     # run: window system plugins, speech engines, fonts for Chinese and phonetic symbols
     qt6-qpa-plugins qt6-speech-speechd-plugin qt6-speech-flite-plugin
     speech-dispatcher speech-dispatcher-espeak-ng
-    fonts-arphic-uming fonts-dejavu-core
+    fonts-arphic-uming fonts-dejavu-core fonts-liberation
     # tests: a private X server and a pointer driver for the end-to-end journey
     xvfb xauth xdotool
 )

@@ -23,7 +23,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRandomGenerator>
-#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWindow>
 
@@ -54,6 +53,8 @@ void mainForm::load()
         m_ui.Image14->setEnabled(true);
     }
     LastState = windowState().testFlag(Qt::WindowMaximized) ? 2 : 0; // a minimised window comes back normal
+    m_tray.AddTrayIcon(this, m_ui.Sys);
+    m_tray.SetTrayTip(systemtray::defaultTip());
     m_ui.Timer1->stop();
     m_ui.Timer2->stop();
     m_ui.Timer2->setInterval(300);
@@ -70,7 +71,7 @@ void mainForm::load()
 
 bool mainForm::hasTray() const
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return systemtray::isAvailable();
 }
 
 void mainForm::readWordFile()
@@ -200,6 +201,7 @@ void mainForm::closeEvent(QCloseEvent* event)
     m_ui.Timer1->stop();
     m_ui.Timer2->stop();
     m_context.voice.stop();
+    m_tray.RemoveTrayIcon();
     Q_EMIT unloaded();
     event->accept();
 }

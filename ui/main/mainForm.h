@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/main/mainFormUi.h"
+#include "ui/tray/systemtray.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -93,6 +94,7 @@ private:
 
     Context& m_context;
     mainFormUi m_ui;
+    systemtray m_tray;
     int m_CurrentIndex = 0;
     QString m_Rest;
     QString m_Phonetic;
