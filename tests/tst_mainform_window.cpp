@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSignalSpy>
 
 // The main window's layout, captions, menu and skins.
@@ -40,6 +41,8 @@ void TestMainFormWindow::layoutOfTheKeyControls()
     f->open(kWords);
     QCOMPARE(f->form->size(), QSize(722, 539));
     QVERIFY(f->form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QPoint centre = f->form->screen()->availableGeometry().center();
+    QVERIFY((f->form->geometry().center() - centre).manhattanLength() <= 2);
     QCOMPARE(f->child<QComboBox>("Combo1")->geometry(), QRect(32, 0, 185, 31));
     QCOMPARE(f->child<QListWidget>("List1")->geometry(), QRect(0, 32, 217, 508));
     QCOMPARE(f->child<QLabel>("Label9")->geometry(), QRect(280, 32, 438, 121));

@@ -6,6 +6,7 @@
 #include "ui/common/Context.h"
 #include "ui/common/ImageButton.h"
 #include "ui/common/MessageBox.h"
+#include "ui/common/ScreenPlacement.h"
 #include "ui/skinframe/cool_form.h"
 #include "vocab/Library.h"
 
@@ -13,7 +14,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 namespace {
@@ -65,19 +65,13 @@ void loadform::setNotePathDialog(NotePathDialog dialog)
 void loadform::load()
 {
     cool_form::LayoutSkinFrame(this);
-    centreOnScreen();
+    centreOnScreen(*this);
     m_context.share.UpperCase = 0;
     QString error;
     if (!Library::PrepareNoteFile(m_context.share, m_context.settings, &error))
         MessageBox::information(this, error);
     captionButtons();
     ShowSystemInfo();
-}
-
-void loadform::centreOnScreen()
-{
-    if (const QScreen* where = screen())
-        move(where->availableGeometry().center() - rect().center());
 }
 
 void loadform::captionButtons()

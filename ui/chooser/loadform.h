@@ -33,7 +33,6 @@ Q_SIGNALS:
     void helpRequested();
 
 private:
-    void centreOnScreen();
     void captionButtons();
     void ShowSystemInfo();
     void onCommand(const CatalogueEntry& entry);

@@ -4,7 +4,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/ImageButton.h"
 #include "ui/help/HelpText.h"
-#include "ui/help/ScreenPlacement.h"
+#include "ui/common/ScreenPlacement.h"
 #include "vocab/NoteLocation.h"
 
 #include <QDesktopServices>

@@ -2,7 +2,7 @@
 
 #include "ui/common/Art.h"
 #include "ui/common/Fonts.h"
-#include "ui/help/ScreenPlacement.h"
+#include "ui/common/ScreenPlacement.h"
 
 #include <QLabel>
 #include <QPainter>

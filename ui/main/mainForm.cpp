@@ -12,6 +12,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/ImageButton.h"
 #include "ui/common/MessageBox.h"
+#include "ui/common/ScreenPlacement.h"
 #include "vocab/TextFile.h"
 
 #include <QAction>
@@ -32,7 +33,9 @@ mainForm::mainForm(Context& context, QWidget* parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(Art::programIcon());
+    setWindowTitle(QStringLiteral("TAVIK")); // for the task bar; the window itself shows no title
     m_ui.setupUi(this);
+    centreOnScreen(*this);
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, Qt::white);

@@ -81,7 +81,7 @@ bool mainForm::eventFilter(QObject* watched, QEvent* event)
     }
     if (press) {
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-        if (enter && watched == m_ui.Combo1->lineEdit()) {
+        if (enter && watched == m_ui.Combo1) {
             findNext();
             return true;
         }

@@ -71,8 +71,8 @@ void mainForm::connectControls()
     connect(m_ui.Combo1, &QComboBox::editTextChanged, this, &mainForm::Combo1_Change);
     connect(m_ui.Image1, &ImageButton::clicked, this, &mainForm::findNext);
     connect(m_ui.Text3, &QLineEdit::textChanged, this, &mainForm::Text3_Change);
-    for (QObject* input :
-         std::initializer_list<QObject*>{m_ui.Combo1->lineEdit(), m_ui.Label11, m_ui.Text3, m_ui.List1})
+    // The combo box, not its line edit: the combo takes the keys first and keeps the arrows to itself.
+    for (QObject* input : std::initializer_list<QObject*>{m_ui.Combo1, m_ui.Label11, m_ui.Text3, m_ui.List1})
         input->installEventFilter(this);
 
     connect(m_ui.Image5, &ImageButton::clicked, this, &mainForm::Image5_Click);

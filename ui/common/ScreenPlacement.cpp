@@ -1,4 +1,4 @@
-#include "ui/help/ScreenPlacement.h"
+#include "ui/common/ScreenPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
