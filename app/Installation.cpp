@@ -1,5 +1,6 @@
 #include "app/Installation.h"
 
+#include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "ui/common/MessageBox.h"
 
@@ -7,14 +8,6 @@
 #include <QTextToSpeech>
 
 namespace Installation {
-
-namespace {
-
-const QString kApplication = QStringLiteral("TAVIK");
-const QString kSection = QStringLiteral("SpeechHint");
-const QString kKey = QStringLiteral("Left");
-
-} // namespace
 
 Platform currentPlatform()
 {
@@ -43,8 +36,8 @@ QString speechHint(Platform platform)
 
 bool needsSpeechHint(const QStringList& speechEngines, const SettingsStore& settings)
 {
-    return speechEngines.isEmpty() &&
-           settings.GetSetting(kApplication, kSection, kKey, QString()) != QStringLiteral("1");
+    return speechEngines.isEmpty() && settings.GetSetting(SettingNames::Tavik, SettingNames::SpeechHint,
+                                                          SettingNames::Left, QString()) != QStringLiteral("1");
 }
 
 void InstallSupport(SettingsStore& settings, const QStringList& speechEngines, Platform platform, QWidget* parent)
@@ -52,7 +45,7 @@ void InstallSupport(SettingsStore& settings, const QStringList& speechEngines, P
     if (!needsSpeechHint(speechEngines, settings))
         return;
     MessageBox::information(parent, speechHint(platform));
-    settings.SaveSetting(kApplication, kSection, kKey, QStringLiteral("1"));
+    settings.SaveSetting(SettingNames::Tavik, SettingNames::SpeechHint, SettingNames::Left, QStringLiteral("1"));
 }
 
 void InstallSupport(SettingsStore& settings, QWidget* parent)

@@ -1,17 +1,11 @@
 #include "drill/DrillSettings.h"
 
+#include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 
 #include <algorithm>
 
-namespace {
-
-const QString kTavik = QStringLiteral("TAVIK");
-const QString kTimeInterval = QStringLiteral("Timeinterval");
-const QString kStartup = QStringLiteral("Startup");
-const QString kLeft = QStringLiteral("Left");
-
-} // namespace
+using namespace SettingNames;
 
 int toNumber(const QString& text, int defaultValue)
 {
@@ -22,7 +16,7 @@ int toNumber(const QString& text, int defaultValue)
 
 int LoadPosition(SettingsStore& settings, const QString& libraryKey)
 {
-    const int position = toNumber(settings.GetSetting(libraryKey, kStartup, kLeft, QStringLiteral("0")), 0);
+    const int position = toNumber(settings.GetSetting(libraryKey, Startup, Left, QStringLiteral("0")), 0);
     if (position > 0)
         return position;
     SavePosition(settings, libraryKey, 1);
@@ -31,16 +25,16 @@ int LoadPosition(SettingsStore& settings, const QString& libraryKey)
 
 bool SavePosition(SettingsStore& settings, const QString& libraryKey, int position)
 {
-    return settings.SaveSetting(libraryKey, kStartup, kLeft, QString::number(position));
+    return settings.SaveSetting(libraryKey, Startup, Left, QString::number(position));
 }
 
 int LoadInterval(const SettingsStore& settings)
 {
-    const QString text = settings.GetSetting(kTavik, kTimeInterval, kLeft, QString::number(DefaultInterval));
+    const QString text = settings.GetSetting(Tavik, TimeInterval, Left, QString::number(DefaultInterval));
     return std::clamp(toNumber(text, DefaultInterval), MinInterval, MaxInterval);
 }
 
 bool SaveInterval(SettingsStore& settings, int seconds)
 {
-    return settings.SaveSetting(kTavik, kTimeInterval, kLeft, QString::number(seconds));
+    return settings.SaveSetting(Tavik, TimeInterval, Left, QString::number(seconds));
 }

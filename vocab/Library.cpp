@@ -1,6 +1,7 @@
 #include "vocab/Library.h"
 
 #include "drill/Share.h"
+#include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 #include "vocab/NoteLocation.h"
 #include "vocab/Resources.h"
@@ -14,7 +15,7 @@ namespace {
 
 QString readNoteSetting(const SettingsStore& settings)
 {
-    return settings.GetSetting(NoteApplication, NoteSection, NoteKey, NeverStored);
+    return settings.GetSetting(SettingNames::Kelmo, SettingNames::Note, SettingNames::File, NeverStored);
 }
 
 bool ensureNoteFile(const QString& path, QString* error)
@@ -34,7 +35,7 @@ bool PrepareNoteFile(Share& share, SettingsStore& settings, QString* error)
 {
     QString path = readNoteSetting(settings);
     if (path == NeverStored) {
-        settings.SaveSetting(NoteApplication, NoteSection, NoteKey, defaultNotePath());
+        settings.SaveSetting(SettingNames::Kelmo, SettingNames::Note, SettingNames::File, defaultNotePath());
         path = readNoteSetting(settings);
     }
     share.NoteFile = path;
@@ -86,7 +87,7 @@ bool StoreNoteLocation(SettingsStore& settings, const QString& path, QString* er
     const QString native = QDir::toNativeSeparators(path);
     if (!ensureNoteFile(native, error))
         return false;
-    settings.SaveSetting(NoteApplication, NoteSection, NoteKey, native);
+    settings.SaveSetting(SettingNames::Kelmo, SettingNames::Note, SettingNames::File, native);
     return true;
 }
 

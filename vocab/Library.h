@@ -11,9 +11,6 @@ class SettingsStore;
 namespace Library {
 
 // The setting ("Kelmo", "Note", "File") holds the note file's full path; "0" means never stored.
-inline const QString NoteApplication = QStringLiteral("Kelmo");
-inline const QString NoteSection = QStringLiteral("Note");
-inline const QString NoteKey = QStringLiteral("File");
 inline const QString NeverStored = QStringLiteral("0");
 inline const QString ListType = QStringLiteral("DIC");
 

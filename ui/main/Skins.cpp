@@ -1,17 +1,10 @@
 #include "ui/main/Skins.h"
 
 #include "drill/DrillSettings.h"
+#include "settings/SettingNames.h"
 #include "settings/SettingsStore.h"
 
 namespace Skins {
-
-namespace {
-
-const QString kTavik = QStringLiteral("TAVIK");
-const QString kSkin = QStringLiteral("SKIN");
-const QString kLeft = QStringLiteral("Left");
-
-} // namespace
 
 QString resourceFor(const QString& stored)
 {
@@ -24,12 +17,12 @@ QString resourceFor(const QString& stored)
 
 QString storedSkin(const SettingsStore& settings)
 {
-    return settings.GetSetting(kTavik, kSkin, kLeft, QStringLiteral("0"));
+    return settings.GetSetting(SettingNames::Tavik, SettingNames::Skin, SettingNames::Left, QStringLiteral("0"));
 }
 
 bool storeSkin(SettingsStore& settings, int skin)
 {
-    return settings.SaveSetting(kTavik, kSkin, kLeft, QString::number(skin));
+    return settings.SaveSetting(SettingNames::Tavik, SettingNames::Skin, SettingNames::Left, QString::number(skin));
 }
 
 } // namespace Skins
