@@ -2,6 +2,7 @@
 
 #include "speech/EngineVoice.h"
 #include "speech/SilentVoice.h"
+#include "speech/SpeechServerWatch.h"
 
 #include <QTextToSpeech>
 
@@ -52,9 +53,14 @@ std::unique_ptr<QTextToSpeech> openEngine(const QStringList& engines)
 
 std::unique_ptr<Voice> openVoice(const QStringList& engines)
 {
-    if (std::unique_ptr<QTextToSpeech> engine = openEngine(engines))
-        return std::make_unique<EngineVoice>(std::move(engine));
-    return std::make_unique<SilentVoice>();
+    std::unique_ptr<QTextToSpeech> engine = openEngine(engines);
+    if (!engine)
+        return std::make_unique<SilentVoice>();
+    if (engine->engine() == u"speechd") {
+        const SpeechServerWatch server;
+        return std::make_unique<EngineVoice>(std::move(engine), [server] { return server.alive(); });
+    }
+    return std::make_unique<EngineVoice>(std::move(engine));
 }
 
 std::optional<QLocale> englishLocale(const QList<QLocale>& locales)

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/prctl.h>
 
 namespace {
 
@@ -24,6 +25,12 @@ bool processGone(qint64 pid)
     return state < line.size() && line.at(state) == 'Z';
 }
 
+// The server and the recorder end with the test even when it crashes.
+void endWithParent(QProcess& process)
+{
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
+
 } // namespace
 
 PrivateSoundServer::PrivateSoundServer()
@@ -34,13 +41,20 @@ PrivateSoundServer::PrivateSoundServer()
 
 PrivateSoundServer::~PrivateSoundServer()
 {
-    m_recorder.terminate();
-    m_recorder.waitForFinished(5000);
+    stopServer();
     stopSpeechDispatcher();
-    m_server.terminate();
-    if (!m_server.waitForFinished(10000))
-        m_server.kill();
-    m_server.waitForFinished(5000);
+}
+
+void PrivateSoundServer::stopServer()
+{
+    for (QProcess* process : {&m_recorder, &m_server}) {
+        if (process->state() == QProcess::NotRunning)
+            continue;
+        process->terminate();
+        if (!process->waitForFinished(10000))
+            process->kill();
+        process->waitForFinished(5000);
+    }
 }
 
 bool PrivateSoundServer::start()
@@ -75,6 +89,7 @@ bool PrivateSoundServer::startServer()
 {
     const QString socket = m_runtime.filePath(QStringLiteral("pulse/native"));
     m_server.setProcessChannelMode(QProcess::MergedChannels);
+    endWithParent(m_server);
     m_server.start(
         QStringLiteral("pulseaudio"),
         {QStringLiteral("--daemonize=no"), QStringLiteral("-n"), QStringLiteral("--exit-idle-time=-1"),
@@ -94,6 +109,7 @@ bool PrivateSoundServer::startRecorder()
 {
     // The socket may appear a moment before the server answers on it: try again until it does.
     // The monitor of an idle null sink records silence, so data flows as soon as parec runs.
+    endWithParent(m_recorder);
     const QDeadlineTimer deadline(kStartTimeoutMs);
     while (!deadline.hasExpired()) {
         m_recorder.start(QStringLiteral("parec"),
@@ -115,15 +131,21 @@ bool PrivateSoundServer::startRecorder()
 
 void PrivateSoundServer::stopSpeechDispatcher()
 {
+    // A voice still opening would start another one in the folder that is about to go.
+    qputenv("SPEECHD_CMD", QFile::encodeName(m_runtime.filePath(QStringLiteral("no-speech-dispatcher"))));
     QFile pidFile(m_runtime.filePath(QStringLiteral("speech-dispatcher/pid/speech-dispatcher.pid")));
     if (!pidFile.open(QIODevice::ReadOnly))
         return;
     const qint64 pid = pidFile.readAll().trimmed().toLongLong();
     if (pid <= 1 || processGone(pid))
         return;
+    // One that lost its sound server ignores SIGTERM.
     ::kill(pid_t(pid), SIGTERM);
-    if (!QTest::qWaitFor([pid] { return processGone(pid); }, 10000))
-        ::kill(pid_t(pid), SIGKILL);
+    if (QTest::qWaitFor([pid] { return processGone(pid); }, 5000))
+        return;
+    ::kill(pid_t(pid), SIGKILL);
+    if (!QTest::qWaitFor([pid] { return processGone(pid); }, 5000))
+        qWarning("speech-dispatcher %lld did not end", pid);
 }
 
 QString PrivateSoundServer::serverAddress() const

@@ -25,6 +25,9 @@ public:
     // Everything recorded so far.
     const QByteArray& recording();
 
+    // Takes the sound server away, as when it crashes or is stopped under a running program.
+    void stopServer();
+
 private:
     bool startServer();
     bool startRecorder();
