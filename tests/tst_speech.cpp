@@ -3,9 +3,11 @@
 #include "speech/RateScale.h"
 #include "speech/SilentVoice.h"
 #include "speech/SpeechQueue.h"
+#include "speech/SpeechServerWatch.h"
 #include "speech/ThreadedVoice.h"
 
 #include <QMutex>
+#include <QProcess>
 #include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,6 +92,8 @@ private Q_SLOTS:
     void queueFoldsCallsIntoOneRequest();
     void callsReturnWhileTheEngineHangs();
     void stuckEngineDoesNotHoldUpTheEnd();
+    void serverSocketAsLibspeechdFindsIt();
+    void watchFollowsTheServerProcess();
     void missingEnginesGiveSilence_data();
     void missingEnginesGiveSilence();
 
@@ -282,6 +286,52 @@ void TestSpeech::stuckEngineDoesNotHoldUpTheEnd()
     QVERIFY(journal->read().isEmpty());
     engineOpens.release();
     QTRY_COMPARE_WITH_TIMEOUT(journal->read(), (QStringList{u"made on speech"_qs, u"deleted on speech"_qs}), 10000);
+}
+
+void TestSpeech::serverSocketAsLibspeechdFindsIt()
+{
+    auto socketFor = [](const QStringList& variables) {
+        QProcessEnvironment environment;
+        for (const QString& variable : variables)
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        return speechDispatcherSocket(environment);
+    };
+    const QString runtime = u"XDG_RUNTIME_DIR=/run/user/1000"_qs;
+    QCOMPARE(socketFor({runtime, u"HOME=/home/a"_qs}), u"/run/user/1000/speech-dispatcher/speechd.sock"_qs);
+    QCOMPARE(socketFor({u"XDG_CACHE_HOME=/c"_qs, u"HOME=/home/a"_qs}), u"/c/speech-dispatcher/speechd.sock"_qs);
+    QCOMPARE(socketFor({u"HOME=/home/a"_qs}), u"/home/a/.cache/speech-dispatcher/speechd.sock"_qs);
+    QCOMPARE(socketFor({runtime, u"SPEECHD_ADDRESS=unix_socket:/tmp/s.sock"_qs}), u"/tmp/s.sock"_qs);
+    QCOMPARE(socketFor({runtime, u"SPEECHD_ADDRESS=unix_socket"_qs}),
+             u"/run/user/1000/speech-dispatcher/speechd.sock"_qs);
+    QCOMPARE(socketFor({runtime, u"SPEECHD_ADDRESS=inet_socket:localhost:6560"_qs}), QString());
+}
+
+void TestSpeech::watchFollowsTheServerProcess()
+{
+    // A stand-in server: a shell named speech-dispatcher with the socket on its command line.
+    const QString socket = m_runtime.filePath(u"stand-in/speechd.sock"_qs);
+    QProcess server;
+    server.start(
+        u"bash"_qs,
+        {u"-c"_qs, u"exec -a speech-dispatcher bash -c 'read -r -t 60 line' x --socket-path \"$0\""_qs, socket});
+    QVERIFY(server.waitForStarted());
+    QProcessEnvironment environment;
+    environment.insert(u"SPEECHD_ADDRESS"_qs, u"unix_socket:"_qs + socket);
+    // The command line changes with exec; wait for it.
+    QTRY_VERIFY_WITH_TIMEOUT(SpeechServerWatch(environment).found(), 10000);
+    const SpeechServerWatch watch(environment);
+    QCOMPARE(watch.pid(), server.processId());
+    QVERIFY(watch.alive());
+
+    server.kill();
+    QVERIFY(server.waitForFinished());
+    QVERIFY(!watch.alive());
+
+    // No server on a socket: nothing to watch, and no reason to fall silent.
+    environment.insert(u"SPEECHD_ADDRESS"_qs, u"unix_socket:"_qs + m_runtime.filePath(u"none.sock"_qs));
+    const SpeechServerWatch nobody(environment);
+    QVERIFY(!nobody.found());
+    QVERIFY(nobody.alive());
 }
 
 void TestSpeech::missingEnginesGiveSilence_data()

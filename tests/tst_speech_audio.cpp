@@ -1,6 +1,7 @@
 #include "speech/EngineChoice.h"
 #include "speech/MSTTSSpeak.h"
 #include "speech/PreferredEngines.h"
+#include "speech/SpeechServerWatch.h"
 #include "speech/Voice.h"
 #include "speech/VoiceFactory.h"
 #include "support/AudioLevels.h"
@@ -101,6 +102,11 @@ void TestSpeechAudio::speechDispatcherIsChosen()
     QVERIFY(engine);
     QCOMPARE(engine->engine(), QStringLiteral("speechd"));
     QCOMPARE(engine->locale().language(), QLocale::English);
+    // The speech-dispatcher it spawned serves the private runtime folder, not the user's.
+    const QString socket = speechDispatcherSocket(QProcessEnvironment::systemEnvironment());
+    QVERIFY2(SpeechServerWatch().found(), qPrintable(socket));
+    QVERIFY(socket.startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR") + u'/'));
+    QVERIFY(socket.startsWith(u"/tmp/tavik-audio-"_qs));
     qInfo("engine %s, voice \"%s\", locale %s", qPrintable(engine->engine()), qPrintable(engine->voice().name()),
           qPrintable(engine->locale().name()));
 }
