@@ -1,5 +1,7 @@
 #include "support/PrivateSoundServer.h"
 
+#include "speech/SpeechServerWatch.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -133,12 +135,11 @@ void PrivateSoundServer::stopSpeechDispatcher()
 {
     // A voice still opening would start another one in the folder that is about to go.
     qputenv("SPEECHD_CMD", QFile::encodeName(m_runtime.filePath(QStringLiteral("no-speech-dispatcher"))));
-    QFile pidFile(m_runtime.filePath(QStringLiteral("speech-dispatcher/pid/speech-dispatcher.pid")));
-    if (!pidFile.open(QIODevice::ReadOnly))
+    // Found by the socket on its command line: its pid file is not always there.
+    const SpeechServerWatch server;
+    if (!server.found() || processGone(server.pid()))
         return;
-    const qint64 pid = pidFile.readAll().trimmed().toLongLong();
-    if (pid <= 1 || processGone(pid))
-        return;
+    const qint64 pid = server.pid();
     // One that lost its sound server ignores SIGTERM.
     ::kill(pid_t(pid), SIGTERM);
     if (QTest::qWaitFor([pid] { return processGone(pid); }, 5000))
