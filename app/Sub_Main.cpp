@@ -1,5 +1,6 @@
 #include "app/Sub_Main.h"
 
+#include "app/BrokenPipe.h"
 #include "app/Installation.h"
 #include "app/SingleInstance.h"
 #include "app/WindowFlow.h"
@@ -27,6 +28,7 @@ int Sub_Main(QApplication& app)
     if (!instance.tryLock())
         return 0;
     Fonts::installSubstitutions();
+    ignoreBrokenPipes();
 
     // Extracted lists go to a folder only this user can enter, made afresh for this run.
     QTemporaryDir tempDir(QDir::tempPath() + QStringLiteral("/tavik-XXXXXX"));
