@@ -1,12 +1,15 @@
+#include "drill/DrillSettings.h"
 #include "drill/Search.h"
 #include "drill/SettingsBoxes.h"
 #include "drill/Share.h"
 #include "drill/WordSize.h"
+#include "settings/SettingsStore.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
-// The drill's plain rules: the wildcard language, the two searches, the settings boxes and the
-// word label's size table.
+// The drill's plain rules: the wildcard language, the two searches, the settings boxes, the word
+// label's size table and the settings store.
 class TestDrillRules : public QObject {
     Q_OBJECT
 
@@ -22,6 +25,8 @@ private Q_SLOTS:
     void okKeepsValuesInRange();
     void wordSizeTable_data();
     void wordSizeTable();
+    void settingsFoldCaseAndKeepPathsWhole();
+    void storedNumbersAreReadSafely();
 };
 
 void TestDrillRules::wildcardLanguage_data()
@@ -171,6 +176,41 @@ void TestDrillRules::wordSizeTable()
     QFETCH(int, upper);
     QCOMPARE(wordPointSize(int(word.size()), false), lower);
     QCOMPARE(wordPointSize(int(word.size()), true), upper);
+}
+
+void TestDrillRules::settingsFoldCaseAndKeepPathsWhole()
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(u"tavik.ini"_qs);
+    SettingsStore store(ini);
+    QVERIFY(store.SaveSetting(u"TAVIK"_qs, u"SKIN"_qs, u"Left"_qs, u"2"_qs));
+    QVERIFY(store.SaveSetting(u"TAVIK"_qs, u"Timeinterval"_qs, u"Left"_qs, u"7"_qs));
+    QCOMPARE(store.GetSetting(u"tavik"_qs, u"skin"_qs, u"LEFT"_qs, u"0"_qs), u"2"_qs);
+    // A note file's path names one application, "\" and "/" included; "c:" is none of its own.
+    QVERIFY(SavePosition(store, u"c:\\taviknote.txt"_qs, 12));
+    QVERIFY(SavePosition(store, u"/home/learner/taviknote.txt"_qs, 34));
+    QVERIFY(SavePosition(store, u"home/learner/taviknote.txt"_qs, 56));
+    QCOMPARE(store.GetSetting(u"c:"_qs, u"taviknote.txt"_qs, u"Startup"_qs, u"none"_qs), u"none"_qs);
+    // Written at once: another store on the same file reads it back.
+    SettingsStore reader(ini);
+    QCOMPARE(LoadPosition(reader, u"C:\\TavikNote.txt"_qs), 12);
+    QCOMPARE(LoadPosition(reader, u"/home/learner/taviknote.txt"_qs), 34);
+    QCOMPARE(LoadPosition(reader, u"home/learner/taviknote.txt"_qs), 56);
+}
+
+void TestDrillRules::storedNumbersAreReadSafely()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(u"tavik.ini"_qs));
+    QCOMPARE(LoadPosition(store, u"NEVER"_qs), 1); // a list never studied starts at 1, stored at once
+    QCOMPARE(store.GetSetting(u"NEVER"_qs, u"Startup"_qs, u"Left"_qs, u"none"_qs), u"1"_qs);
+    QVERIFY(store.SaveSetting(u"BROKEN"_qs, u"Startup"_qs, u"Left"_qs, u"abc"_qs));
+    QCOMPARE(LoadPosition(store, u"BROKEN"_qs), 1);
+    QCOMPARE(LoadInterval(store), 5);
+    for (const auto& [stored, interval] : {std::pair{u"7"_qs, 7}, {u"99"_qs, 30}, {u"1"_qs, 2}, {u"fast"_qs, 5}}) {
+        QVERIFY(store.SaveSetting(u"TAVIK"_qs, u"Timeinterval"_qs, u"Left"_qs, stored));
+        QCOMPARE(LoadInterval(store), interval);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDrillRules)
