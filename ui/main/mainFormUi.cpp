@@ -42,7 +42,7 @@ QLabel* transparentLabel(QWidget* parent, const char* name, QRect geometry, cons
     return label;
 }
 
-// The captions under the bottom buttons: centred where the design centres them, drawn disabled.
+// The captions under the bottom buttons, drawn disabled as the window has always shown them.
 QLabel* captionLabel(QWidget* parent, const char* name, int left, int width, const QString& text)
 {
     QLabel* label = transparentLabel(parent, name, QRect(left, 520, width, 17), Fonts::font(Fonts::SimSun, 9));
