@@ -13,7 +13,7 @@ public:
     static constexpr int kSampleRate = 16000;
 
     PrivateSoundServer();
-    // Stops the recorder, the speech-dispatcher spawned in the private folder and the server.
+    // Ends the recorder, the server and the speech-dispatcher spawned in the private folder.
     ~PrivateSoundServer();
     Q_DISABLE_COPY_MOVE(PrivateSoundServer)
 
@@ -21,19 +21,10 @@ public:
     bool start();
     bool running() const { return m_running; }
     QString error() const { return m_error; }
-
     // Everything recorded so far.
     const QByteArray& recording();
 
-    // Takes the sound server away, as when it crashes or is stopped under a running program.
-    void stopServer();
-
 private:
-    bool startServer();
-    bool startRecorder();
-    void stopSpeechDispatcher();
-    QString serverAddress() const;
-
     QTemporaryDir m_runtime;
     QProcess m_server;
     QProcess m_recorder;
