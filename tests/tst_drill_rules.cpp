@@ -18,12 +18,7 @@ private Q_SLOTS:
     void wildcardLanguage();
     void prefixSearchStartPoint();
     void nextMatchDoesNotWrap();
-    void startBox_data();
-    void startBox();
-    void intervalBox_data();
-    void intervalBox();
-    void okKeepsValuesInRange();
-    void wordSizeTable_data();
+    void settingsBoxes();
     void wordSizeTable();
     void settingsFoldCaseAndKeepPathsWhole();
     void storedNumbersAreReadSafely();
@@ -94,88 +89,47 @@ void TestDrillRules::nextMatchDoesNotWrap()
     QCOMPARE(findNextMatch(share, 0, u"车"_qs), 3);
 }
 
-void TestDrillRules::startBox_data()
+void TestDrillRules::settingsBoxes()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("corrected"); // null: unchanged
-    QTest::newRow("placeholder") << u" 0"_qs << QString();
-    QTest::newRow("zero typed") << u"0"_qs << u"1"_qs;
-    QTest::newRow("negative") << u"-5"_qs << u"1"_qs;
-    QTest::newRow("beyond the list") << u"99999"_qs << QString();
-    QTest::newRow("empty") << QString() << QString();
-    QTest::newRow("letters") << u"abc"_qs << QString();
-}
-
-void TestDrillRules::startBox()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, corrected);
-    const auto correction = startBoxCorrection(text);
-    QCOMPARE(correction ? correction->text : QString(), corrected);
-}
-
-void TestDrillRules::intervalBox_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("corrected");
-    QTest::addColumn<QString>("message");
+    // The interval box corrects at every change; text that is no number waits for more typing.
     const QString tooLong = u"The interval cannot > 30S OK!"_qs;
     const QString tooShort = u"The interval cannot < 2S OK!"_qs;
-    QTest::newRow("45") << u"45"_qs << u"30"_qs << tooLong;
-    QTest::newRow("1") << u"1"_qs << u"2"_qs << tooShort;
-    QTest::newRow("2") << u"2"_qs << QString() << QString();
-    QTest::newRow("30") << u"30"_qs << QString() << QString();
-    QTest::newRow("beyond 64 bits") << u"99999999999999999999999"_qs << u"30"_qs << tooLong;
-    QTest::newRow("negative") << u"-3"_qs << u"2"_qs << tooShort;
-    QTest::newRow("empty") << QString() << QString() << QString();
-    QTest::newRow("letters") << u"fast"_qs << QString() << QString();
-}
-
-void TestDrillRules::intervalBox()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, corrected);
-    QFETCH(QString, message);
-    const auto correction = intervalBoxCorrection(text);
-    QCOMPARE(correction ? correction->text : QString(), corrected);
-    QCOMPARE(correction ? correction->message : QString(), message);
-    if (correction)
-        QVERIFY(!intervalBoxCorrection(correction->text));
-}
-
-void TestDrillRules::okKeepsValuesInRange()
-{
-    QCOMPARE(intervalFor(u" 7"_qs, 5), 7);
-    QCOMPARE(intervalFor(QString(), 5), 5);
+    const struct {
+        QString text, corrected, message;
+    } rows[] = {{u"45"_qs, u"30"_qs, tooLong},
+                {u"1"_qs, u"2"_qs, tooShort},
+                {u"2"_qs, {}, {}},
+                {u"30"_qs, {}, {}},
+                {u"-3"_qs, u"2"_qs, tooShort},
+                {u"99999999999999999999999"_qs, u"30"_qs, tooLong},
+                {QString(), {}, {}},
+                {u"fast"_qs, {}, {}}};
+    for (const auto& row : rows) {
+        const auto correction = intervalBoxCorrection(row.text);
+        QCOMPARE(correction ? correction->text : QString(), row.corrected);
+        QCOMPARE(correction ? correction->message : QString(), row.message);
+    }
+    // The start box: the placeholder " 0" stays, below 1 becomes "1", the rest waits for OK.
+    QVERIFY(!startBoxCorrection(u" 0"_qs));
+    QCOMPARE(startBoxCorrection(u"-5"_qs)->text, u"1"_qs);
+    QVERIFY(!startBoxCorrection(u"99999"_qs) && !startBoxCorrection(u"abc"_qs));
+    // OK keeps both in range: a start beyond the list is its last entry, no number keeps what was.
     QCOMPARE(intervalFor(u"99999999999999999999"_qs, 5), 30);
-    QCOMPARE(intervalFor(u"-1"_qs, 5), 2);
-    QCOMPARE(startEntryFor(u" 12"_qs, 30, 101), 12);
+    QCOMPARE(intervalFor(u"x"_qs, 9), 9);
     QCOMPARE(startEntryFor(u"500"_qs, 30, 101), 100);
     QCOMPARE(startEntryFor(u"abc"_qs, 30, 101), 30);
-    QCOMPARE(startEntryFor(u" 0"_qs, 30, 101), 1);
-}
-
-void TestDrillRules::wordSizeTable_data()
-{
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<int>("lower");
-    QTest::addColumn<int>("upper");
-    QTest::newRow("5") << u"apple"_qs << 52 << 52;
-    QTest::newRow("6") << u"abacus"_qs << 48 << 48;
-    QTest::newRow("12") << u"accelerating"_qs << 40 << 40;
-    QTest::newRow("extraordinary") << u"extraordinary"_qs << 40 << 36;
-    QTest::newRow("15") << u"acknowledgement"_qs << 36 << 36;
-    QTest::newRow("16") << u"characterization"_qs << 28 << 28;
-    QTest::newRow("23") << QString(23, u'a') << 24 << 24;
 }
 
 void TestDrillRules::wordSizeTable()
 {
-    QFETCH(QString, word);
-    QFETCH(int, lower);
-    QFETCH(int, upper);
-    QCOMPARE(wordPointSize(int(word.size()), false), lower);
-    QCOMPARE(wordPointSize(int(word.size()), true), upper);
+    // Capitals are wider: their 36-point band begins at 13 characters instead of 15.
+    const struct {
+        int length, lower, upper;
+    } rows[] = {{5, 52, 52}, {6, 48, 48}, {12, 40, 40}, {13, 40, 36}, {15, 36, 36}, {16, 28, 28}, {23, 24, 24}};
+    for (const auto& row : rows) {
+        QCOMPARE(wordPointSize(row.length, false), row.lower);
+        QCOMPARE(wordPointSize(row.length, true), row.upper);
+    }
 }
 
 void TestDrillRules::settingsFoldCaseAndKeepPathsWhole()

@@ -21,11 +21,11 @@ private Q_SLOTS:
     void chooseAListAndStepOn();
 
 private:
-    QString xdotool(const QStringList& arguments);
-    QString waitForWindow(const QString& title);
-    QRect geometryOf(const QString& window);
-    QString savedPosition(const QString& list);
-    void screenshot(const QString& name);
+    static QString xdotool(const QString& arguments);
+    static QString waitForWindow(const QString& title);
+    static QRect geometryOf(const QString& window);
+    QString savedPosition() const;
+    static void screenshot(const QString& name);
 
     QTemporaryDir m_home;
     PrivateSoundServer m_sound;
@@ -34,18 +34,15 @@ private:
 
 void TestEndToEnd::initTestCase()
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        QSKIP("no X server: run this test under xvfb-run");
-    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        QSKIP("xdotool is not installed");
-    QVERIFY(m_home.isValid());
+    if (qEnvironmentVariableIsEmpty("DISPLAY") || QStandardPaths::findExecutable(u"xdotool"_qs).isEmpty())
+        QSKIP("needs an X server and xdotool: run under xvfb-run");
     // The program speaks; it must never reach the user's speakers.
     if (!m_sound.start())
         qputenv("PULSE_SERVER", "unix:/nonexistent/tavik-test");
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), m_home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral(".config")));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(u"HOME"_qs, m_home.path());
+    env.insert(u"XDG_CONFIG_HOME"_qs, m_home.filePath(u".config"_qs));
+    env.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
     m_tavik.setProcessEnvironment(env);
     m_tavik.setProcessChannelMode(QProcess::ForwardedChannels);
 }
@@ -57,10 +54,10 @@ void TestEndToEnd::cleanupTestCase()
         m_tavik.kill();
 }
 
-QString TestEndToEnd::xdotool(const QStringList& arguments)
+QString TestEndToEnd::xdotool(const QString& arguments)
 {
     QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
+    process.start(u"xdotool"_qs, QProcess::splitCommand(arguments));
     process.waitForFinished(10000);
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
@@ -70,9 +67,7 @@ QString TestEndToEnd::waitForWindow(const QString& title)
     QString window;
     (void)QTest::qWaitFor(
         [&] {
-            window = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                              u'^' + QRegularExpression::escape(title) + u'$'})
-                         .section(u'\n', 0, 0);
+            window = xdotool(u"search --onlyvisible --name \"^%1$\""_qs.arg(title)).section(u'\n', 0, 0);
             return !window.isEmpty();
         },
         30000);
@@ -81,30 +76,29 @@ QString TestEndToEnd::waitForWindow(const QString& title)
 
 QRect TestEndToEnd::geometryOf(const QString& window)
 {
-    const QString shell = xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
-    auto value = [&shell](const char* name) {
-        const QRegularExpression line(QString::fromLatin1(name) + QStringLiteral("=(-?\\d+)"));
-        return line.match(shell).captured(1).toInt();
+    const QString shell = xdotool(u"getwindowgeometry --shell "_qs + window);
+    auto value = [&shell](const QString& name) {
+        return QRegularExpression(name + u"=(-?\\d+)"_qs).match(shell).captured(1).toInt();
     };
-    return QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
+    return QRect(value(u"X"_qs), value(u"Y"_qs), value(u"WIDTH"_qs), value(u"HEIGHT"_qs));
 }
 
-QString TestEndToEnd::savedPosition(const QString& list)
+QString TestEndToEnd::savedPosition() const
 {
     // Read the file itself: QSettings keeps what it read and may miss a change of the same size
     // within the same second.
-    QFile file(m_home.filePath(QStringLiteral(".config/tavik/tavik.conf")));
+    QFile file(m_home.filePath(u".config/tavik/tavik.conf"_qs));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    const QRegularExpression entry(QStringLiteral("\\[%1\\][^\\[]*startup\\\\left=(\\d+)").arg(list));
-    return entry.match(QString::fromUtf8(file.readAll())).captured(1);
+    static const QRegularExpression gre1(u"\\[gre1\\][^\\[]*startup\\\\left=(\\d+)"_qs);
+    return gre1.match(QString::fromUtf8(file.readAll())).captured(1);
 }
 
 void TestEndToEnd::screenshot(const QString& name)
 {
     const QString folder = qEnvironmentVariable("TAVIK_E2E_SCREENSHOTS");
     if (!folder.isEmpty())
-        QGuiApplication::primaryScreen()->grabWindow(0).save(folder + u'/' + name + QStringLiteral(".png"));
+        QGuiApplication::primaryScreen()->grabWindow(0).save(folder + u'/' + name + u".png"_qs);
 }
 
 void TestEndToEnd::chooseAListAndStepOn()
@@ -112,35 +106,27 @@ void TestEndToEnd::chooseAListAndStepOn()
     QElapsedTimer clock;
     clock.start();
     m_tavik.start(QStringLiteral(TAVIK_EXECUTABLE), {});
-    QVERIFY(m_tavik.waitForStarted());
-    const QString chooser = waitForWindow(QStringLiteral("Tavik V0.003 2003-01-15"));
+    const QString chooser = waitForWindow(u"Tavik V0.003 2003-01-15"_qs);
     QVERIFY2(!chooser.isEmpty(), "the library chooser did not appear");
     qInfo("start-up to the chooser on screen: %lld ms", clock.elapsed());
     const QRect frame = geometryOf(chooser);
     QCOMPARE(frame.size(), QSize(729, 525));
     QTest::qWait(300);
-    screenshot(QStringLiteral("chooser"));
+    screenshot(u"chooser"_qs);
 
     // "红宝 GRE" stands at (264, 40), 209 × 33.
-    const QPoint button = frame.topLeft() + QPoint(264 + 100, 40 + 16);
-    xdotool({QStringLiteral("mousemove"), QString::number(button.x()), QString::number(button.y())});
-    xdotool({QStringLiteral("click"), QStringLiteral("1")});
-    const QString main = waitForWindow(QStringLiteral("TAVIK"));
+    xdotool(u"mousemove %1 %2 click 1"_qs.arg(frame.x() + 364).arg(frame.y() + 56));
+    const QString main = waitForWindow(u"TAVIK"_qs);
     QVERIFY2(!main.isEmpty(), "the main window did not appear");
-    QVERIFY(QTest::qWaitFor([&] { return savedPosition(QStringLiteral("gre1")) == QStringLiteral("1"); }, 10000));
-    QVERIFY(xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                     QStringLiteral("^Tavik V0.003 2003-01-15$")})
-                .isEmpty());
+    QVERIFY(QTest::qWaitFor([&] { return savedPosition() == u"1"_qs; }, 10000));
+    QVERIFY(xdotool(u"search --onlyvisible --name \"^Tavik V0.003\""_qs).isEmpty());
+    QCOMPARE(geometryOf(main).size(), QSize(722, 539));
 
-    const QRect mainFrame = geometryOf(main);
-    QCOMPARE(mainFrame.size(), QSize(722, 539));
-    xdotool({QStringLiteral("mousemove"), QString::number(mainFrame.x() + 400), QString::number(mainFrame.y() + 100)});
-    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), main});
-    xdotool({QStringLiteral("key"), QStringLiteral("Down")});
-    QVERIFY2(QTest::qWaitFor([&] { return savedPosition(QStringLiteral("gre1")) == QStringLiteral("2"); }, 10000),
-             qPrintable(savedPosition(QStringLiteral("gre1"))));
+    xdotool(u"windowfocus --sync "_qs + main);
+    xdotool(u"key Down"_qs);
+    QVERIFY2(QTest::qWaitFor([&] { return savedPosition() == u"2"_qs; }, 10000), qPrintable(savedPosition()));
     QTest::qWait(300);
-    screenshot(QStringLiteral("main"));
+    screenshot(u"main"_qs);
 }
 
 QTEST_MAIN(TestEndToEnd)
