@@ -18,59 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdio>
-
-namespace {
-
-// The guide as the help window shows it, naming the given note file as the default.
-QString guide(const QString& notePath)
-{
-    return u"1. 可以设定自动浏览时间间隔，也可手动浏览\r\n\r\n"
-           u"2. 方向键，向上，向下，可以向前、后随时滚动单词\r\n\r\n"
-           u"3. 可将不熟悉的单词添加到 笔记本(默认是“"_qs +
-           notePath +
-           u")\r\n        \r\n"
-           u"   按下 Ctrl 键，或者点击 \r\n         \r\n"
-           u"   用户也可以利用笔记本这个功能，将自己的单词添加到笔记本\r\n"
-           u"   具体方法，下一版本将说明，如急需可来信告知 \r\n"
-           u"   可从笔记本中删除单词，快捷键为“Delete”  \r\n   \r\n"
-           u"4. 可以记录背单词进度\r\n\r\n"
-           u"5. 不用时可以最小化到任务栏TrayIcon区，并同时自动暂停\r\n\r\n"
-           u"6. 可以最小化为一个悬浮窗口在桌面最顶\r\n"
-           u"   可以最大化\r\n\r\n"
-           u"7. 可查询单词\r\n\r\n"
-           u"8. 支持语音"_qs;
-}
-
-// Another copy of the program is this test started again: it says whether it got the lock and,
-// with "--hold", keeps it until its input ends.
-int runCopy(bool hold)
-{
-    SingleInstance instance;
-    const bool locked = instance.tryLock();
-    std::puts(locked ? "locked" : "already running");
-    std::fflush(stdout);
-    if (locked && hold)
-        std::getchar();
-    return 0;
-}
-
-// A first copy, holding the lock until its input ends.
-bool startHolder(QProcess& holder)
-{
-    holder.start(QCoreApplication::applicationFilePath(), {u"--hold"_qs});
-    return holder.waitForReadyRead(30000) && holder.readLine() == "locked\n";
-}
-
-// What a second copy says; nothing when it does not end by itself.
-QString secondCopy()
-{
-    QProcess copy;
-    copy.start(QCoreApplication::applicationFilePath(), {u"--copy"_qs});
-    return copy.waitForFinished(30000) ? QString::fromLatin1(copy.readAll().trimmed()) : QString();
-}
-
-} // namespace
+#include <iostream>
 
 // The parts around the drill: the help window, the splash, the tray icon, the one running copy
 // and the speech hint.
@@ -91,7 +39,6 @@ class TestShell : public QObject {
 
     bool openHelp()
     {
-        Help::setUrlOpener([this](const QUrl& url) { m_mailed.append(url); });
         m_help = Help::showHelp();
         return QTest::qWaitForWindowExposed(m_help);
     }
@@ -104,10 +51,19 @@ class TestShell : public QObject {
 
     void openMain(Qt::WindowState loaded)
     {
+        delete m_form;
         m_form = new mainForm(m_context);
         m_form->setWindowState(loaded);
         m_form->load();
         m_tray.AddTrayIcon(m_form, m_form->ui().Sys);
+    }
+
+    // Another copy of the program is this test started again: it says whether it got the lock and
+    // keeps it until its input ends.
+    static QByteArray startCopy(QProcess& copy)
+    {
+        copy.start(QCoreApplication::applicationFilePath(), {u"--copy"_qs});
+        return copy.waitForReadyRead(30000) ? copy.readLine().trimmed() : QByteArray();
     }
 
 private Q_SLOTS:
@@ -117,57 +73,37 @@ private Q_SLOTS:
         m_share.WordFile = m_dir.filePath(u"TEST"_qs);
         QVERIFY(writeGbkList(m_share.WordFile, {u"abandon/E5bAndEn/vt.放弃"_qs, u"able/5eIbl/adj.能"_qs}));
         systemtray::setPopupHook([this](QMenu* menu, QPoint position) { m_popups.append({menu, position}); });
+        Help::setUrlOpener([this](const QUrl& url) { m_mailed.append(url); });
     }
 
     void cleanup()
     {
         delete m_help;
         delete m_form;
-        m_mailed.clear();
         m_popups.clear();
         MessageBox::setHook(nullptr);
     }
 
-    void helpGuideNamesTheDefaultNoteFile()
+    void helpGuideAndTheOneWindow()
     {
+        const QString guide = u"1. 可以设定自动浏览时间间隔，也可手动浏览\r\n\r\n"
+                              u"2. 方向键，向上，向下，可以向前、后随时滚动单词\r\n\r\n"
+                              u"3. 可将不熟悉的单词添加到 笔记本(默认是“%1)\r\n        \r\n"
+                              u"   按下 Ctrl 键，或者点击 \r\n         \r\n"
+                              u"   用户也可以利用笔记本这个功能，将自己的单词添加到笔记本\r\n"
+                              u"   具体方法，下一版本将说明，如急需可来信告知 \r\n"
+                              u"   可从笔记本中删除单词，快捷键为“Delete”  \r\n   \r\n"
+                              u"4. 可以记录背单词进度\r\n\r\n"
+                              u"5. 不用时可以最小化到任务栏TrayIcon区，并同时自动暂停\r\n\r\n"
+                              u"6. 可以最小化为一个悬浮窗口在桌面最顶\r\n"
+                              u"   可以最大化\r\n\r\n"
+                              u"7. 可查询单词\r\n\r\n"
+                              u"8. 支持语音"_qs;
         QVERIFY(openHelp());
-        QCOMPARE(m_help->findChild<QLabel*>(u"Label2"_qs)->text(), guide(defaultNotePath()));
+        QCOMPARE(m_help->findChild<QLabel*>(u"Label2"_qs)->text(), guide.arg(defaultNotePath()));
         // Where the default is the Windows one, in whatever case, the guide stays as written.
-        QCOMPARE(HelpText::guide(u"c:\\taviknote.txt"_qs), guide(u"C:\\taviknote.txt"_qs));
-    }
-
-    void helpClicks_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<QList<QUrl>>("mailed");
-        const QList<QUrl> none;
-        QTest::newRow("background") << QString() << true << none;
-        QTest::newRow("heading") << u"Label1"_qs << true << none;
-        QTest::newRow("guide") << u"Label2"_qs << true << none;
-        QTest::newRow("date") << u"Label5"_qs << false << none;
-        QTest::newRow("picture") << u"Image1"_qs << false << none;
-        QTest::newRow("mail line") << u"Label3"_qs << false
-                                   << QList<QUrl>{QUrl(u"mailto:"_qs + HelpText::mailAddress())};
-    }
-
-    void helpClicks()
-    {
-        QFETCH(QString, target);
-        QVERIFY(openHelp());
-        QWidget* control = target.isEmpty() ? m_help.data() : m_help->findChild<QWidget*>(target);
-        QVERIFY(control);
-        const QPoint at = target.isEmpty() ? QPoint(5, 200) : control->rect().center();
-        QCOMPARE(control->childAt(at), nullptr);
-        QTest::mouseClick(control, Qt::LeftButton, {}, at);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QTEST(m_help.isNull(), "closes");
-        QTEST(m_mailed, "mailed");
-    }
-
-    void helpOpenedTwiceIsTheOneWindow()
-    {
-        QVERIFY(openHelp());
+        QCOMPARE(HelpText::guide(u"c:\\taviknote.txt"_qs), guide.arg(u"C:\\taviknote.txt"_qs));
+        // Opened again, it is the one window, shown and not minimised.
         m_help->setWindowState(Qt::WindowMinimized);
         m_help->hide();
         QCOMPARE(Help::showHelp(), m_help.data());
@@ -177,6 +113,26 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!m_help);
         QVERIFY(openHelp());
+    }
+
+    void helpClicks()
+    {
+        // A click on the background, the heading or the guide closes the window; the mail line mails.
+        const QList<std::tuple<const char*, bool, bool>> rows{{"", true, false},        {"Label1", true, false},
+                                                              {"Label2", true, false},  {"Label5", false, false},
+                                                              {"Image1", false, false}, {"Label3", false, true}};
+        for (const auto& [target, closes, mails] : rows) {
+            m_mailed.clear();
+            QVERIFY(openHelp());
+            QWidget* control = *target ? m_help->findChild<QWidget*>(QString::fromLatin1(target)) : m_help.data();
+            QVERIFY2(control, target);
+            const QPoint at = *target ? control->rect().center() : QPoint(5, 200);
+            QCOMPARE(control->childAt(at), nullptr);
+            QTest::mouseClick(control, Qt::LeftButton, {}, at);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY2(m_help.isNull() == closes, target);
+            QCOMPARE(m_mailed, mails ? QList<QUrl>{QUrl(u"mailto:"_qs + HelpText::mailAddress())} : QList<QUrl>());
+        }
     }
 
     void splashPaintsItsProgressAtOnceAndOpensNothing()
@@ -195,64 +151,24 @@ private Q_SLOTS:
         QVERIFY(m_paints > 0);
     }
 
-    void trayTipIsCut_data()
+    void trayTipMenuAndAvailability()
     {
-        QTest::addColumn<QString>("tip");
-        QTest::addColumn<QString>("shown");
+        openMain(Qt::WindowNoState);
         const QString longest(63, u'a');
-        QTest::newRow("63 characters") << longest << longest;
-        QTest::newRow("64 characters") << longest + u'b' << longest;
-        QTest::newRow("ends at a NUL") << u"TAVIK\0hidden"_qs << u"TAVIK"_qs;
-        QTest::newRow("pair at the cut") << QString(62, u'c') + u"\U0001D11E"_qs << QString(62, u'c');
-    }
-
-    void trayTipIsCut()
-    {
-        openMain(Qt::WindowNoState);
-        QFETCH(QString, tip);
-        m_tray.SetTrayTip(tip);
-        QTEST(m_tray.icon()->toolTip(), "shown");
-    }
-
-    void trayLeftClickBringsTheWindowBack_data()
-    {
-        QTest::addColumn<Qt::WindowState>("loaded");
-        QTest::addColumn<Qt::WindowState>("away");
-        QTest::addColumn<Qt::WindowState>("back");
-        // Minimised to the tray, the window comes back as it was loaded, a minimised one as normal.
-        QTest::newRow("normal") << Qt::WindowNoState << Qt::WindowMinimized << Qt::WindowNoState;
-        QTest::newRow("maximised") << Qt::WindowMaximized << Qt::WindowMinimized << Qt::WindowMaximized;
-        QTest::newRow("minimised") << Qt::WindowMinimized << Qt::WindowMinimized << Qt::WindowNoState;
-        // Only hidden, it comes back as it is.
-        QTest::newRow("hidden") << Qt::WindowMaximized << Qt::WindowNoState << Qt::WindowNoState;
-    }
-
-    void trayLeftClickBringsTheWindowBack()
-    {
-        QFETCH(Qt::WindowState, loaded);
-        QFETCH(Qt::WindowState, away);
-        QFETCH(Qt::WindowState, back);
-        openMain(loaded);
-        m_form->setWindowState(away);
-        m_form->hide();
-        m_tray.TrayIcon_Activated(QSystemTrayIcon::Trigger);
-        QVERIFY(m_form->isVisible());
-        QCOMPARE(m_form->windowState(), Qt::WindowStates(back));
-        QVERIFY(m_popups.isEmpty());
-    }
-
-    void trayRightClickPopsUpTheMenu()
-    {
-        openMain(Qt::WindowNoState);
+        const QList<QPair<QString, QString>> tips{{longest + u'b', longest},
+                                                  {u"TAVIK\0hidden"_qs, u"TAVIK"_qs},
+                                                  {QString(62, u'c') + u"\U0001D11E"_qs, QString(62, u'c')}};
+        for (const auto& [tip, shown] : tips) {
+            m_tray.SetTrayTip(tip);
+            QCOMPARE(m_tray.icon()->toolTip(), shown);
+        }
+        // A right click pops up the window's menu where the cursor is, and leaves the window hidden.
         m_form->hide();
         QCursor::setPos(120, 80);
         m_tray.TrayIcon_Activated(QSystemTrayIcon::Context);
         QCOMPARE(m_popups, (QList<QPair<QMenu*, QPoint>>{{m_form->ui().Sys, QPoint(120, 80)}}));
         QVERIFY(m_form->isHidden());
-    }
 
-    void trayAvailabilityCanBeDecidedByTests()
-    {
         systemtray::setAvailabilityOverride(true);
         QVERIFY(systemtray::isAvailable());
         systemtray::setAvailabilityOverride(false);
@@ -261,21 +177,41 @@ private Q_SLOTS:
         QCOMPARE(systemtray::isAvailable(), QSystemTrayIcon::isSystemTrayAvailable());
     }
 
+    void trayLeftClickBringsTheWindowBack()
+    {
+        // Minimised to the tray, the window comes back as it was loaded, a minimised one as normal;
+        // only hidden, it comes back as it is.
+        const QList<std::tuple<Qt::WindowState, Qt::WindowState, Qt::WindowState>> rows{
+            {Qt::WindowMaximized, Qt::WindowMinimized, Qt::WindowMaximized},
+            {Qt::WindowMinimized, Qt::WindowMinimized, Qt::WindowNoState},
+            {Qt::WindowMaximized, Qt::WindowNoState, Qt::WindowNoState}};
+        for (const auto& [loaded, away, back] : rows) {
+            openMain(loaded);
+            m_form->setWindowState(away);
+            m_form->hide();
+            m_tray.TrayIcon_Activated(QSystemTrayIcon::Trigger);
+            QVERIFY(m_form->isVisible());
+            QCOMPARE(m_form->windowState(), Qt::WindowStates(back));
+        }
+        QVERIFY(m_popups.isEmpty());
+    }
+
     void oneCopyRunsAtATime()
     {
-        QProcess first;
-        QVERIFY(startHolder(first));
-        QCOMPARE(secondCopy(), u"already running"_qs);
-        first.closeWriteChannel();
-        QVERIFY(first.waitForFinished(30000));
-        QCOMPARE(secondCopy(), u"locked"_qs);
-
+        QProcess holder, copy;
+        QCOMPARE(startCopy(holder), QByteArray("locked"));
+        QCOMPARE(startCopy(copy), QByteArray("already running"));
+        QVERIFY(copy.waitForFinished(30000));
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(30000));
+        QCOMPARE(startCopy(holder), QByteArray("locked"));
         // A copy that was killed leaves its lock behind; the next copy takes it over.
-        QVERIFY(startHolder(first));
-        first.kill();
-        QVERIFY(first.waitForFinished(30000));
+        holder.kill();
+        QVERIFY(holder.waitForFinished(30000));
         QVERIFY(QFile::exists(SingleInstance().lockFilePath()));
-        QCOMPARE(secondCopy(), u"locked"_qs);
+        QCOMPARE(startCopy(copy), QByteArray("locked"));
+        copy.closeWriteChannel();
+        QVERIFY(copy.waitForFinished(30000));
     }
 
     void speechHintIsShownOnce()
@@ -294,10 +230,14 @@ private Q_SLOTS:
 
 int main(int argc, char* argv[])
 {
-    const QByteArray mode = argc > 1 ? argv[1] : "";
-    if (mode == "--copy" || mode == "--hold") {
+    if (argc > 1 && qstrcmp(argv[1], "--copy") == 0) {
         QCoreApplication app(argc, argv);
-        return runCopy(mode == "--hold");
+        SingleInstance instance;
+        const bool locked = instance.tryLock();
+        std::cout << (locked ? "locked" : "already running") << std::endl;
+        if (locked)
+            std::cin.get();
+        return 0;
     }
     QApplication app(argc, argv);
     TestShell test;

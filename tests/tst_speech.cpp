@@ -12,8 +12,6 @@
 #include <QTextToSpeech>
 #include <QThread>
 
-#include <cmath>
-
 namespace {
 
 // What the speech thread did, readable from the test's thread; speak waits at the gate.
@@ -33,8 +31,7 @@ struct Journal {
     QSemaphore gate;
 };
 
-class JournalVoice final : public Voice {
-public:
+struct JournalVoice final : Voice {
     explicit JournalVoice(Journal& journal)
         : m_journal(journal)
     {
@@ -48,8 +45,6 @@ public:
         m_journal.add(u"speak "_qs + text);
         m_journal.gate.acquire();
     }
-
-private:
     Journal& m_journal;
 };
 
@@ -59,140 +54,104 @@ class TestSpeech : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void engineRates_data();
-    void engineRates();
-    void englishIsChosen();
-    void callsReturnWhileTheEngineHangs();
-    void watchFollowsTheServer();
-    void unusableEnginesGiveSilence_data();
-    void unusableEnginesGiveSilence();
-};
-
-void TestSpeech::initTestCase()
-{
-    // No speech server can be reached or started, and no sound server either: every real engine fails.
-    qputenv("SPEECHD_ADDRESS", "unix_socket:/nonexistent/speechd.sock");
-    qputenv("SPEECHD_CMD", "/nonexistent/speech-dispatcher");
-    qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
-}
-
-// Each engine's rate is measured from its normal speed towards its own slowest or fastest end.
-void TestSpeech::engineRates_data()
-{
-    QTest::addColumn<QString>("engine");
-    QTest::addColumn<int>("wordsPerMinute");
-    QTest::addColumn<double>("rate");
-    // speech-dispatcher with espeak-ng: straight lines from 80 through 170 to 449 words a minute.
-    QTest::newRow("speechd normal") << u"speechd"_qs << 170 << 0.0;
-    QTest::newRow("speechd short word") << u"speechd"_qs << 120 << -5.0 / 9;
-    QTest::newRow("speechd too fast") << u"speechd"_qs << 600 << 1.0;
-    QTest::newRow("speechd no speed") << u"speechd"_qs << 0 << -1.0;
-    // flite: 3 times as long at -1, 3/7 as long at +1, around 185.
-    QTest::newRow("flite slow") << u"flite"_qs << 111 << -1.0 / 3;
-    QTest::newRow("flite fast") << u"flite"_qs << 370 << 0.875;
-    // SAPI: 3 times slower or faster at the ends, the same factor for every step.
-    QTest::newRow("sapi") << u"sapi"_qs << 100 << -0.535;
-    QTest::newRow("macos") << u"macos"_qs << 300 << 0.5;
-    QTest::newRow("winrt") << u"winrt"_qs << 360 << 0.2;
-    QTest::newRow("unknown too slow") << u"no-such-engine"_qs << 80 << -1.0;
-}
-
-void TestSpeech::engineRates()
-{
-    QFETCH(QString, engine);
-    QFETCH(int, wordsPerMinute);
-    QFETCH(double, rate);
-    const double actual = engineRate(rateScaleFor(engine), wordsPerMinute);
-    QVERIFY2(std::abs(actual - rate) < 1e-3, qPrintable(QString::number(actual)));
-}
-
-void TestSpeech::englishIsChosen()
-{
-    const QLocale us(QLocale::English, QLocale::UnitedStates);
-    const QLocale gb(QLocale::English, QLocale::UnitedKingdom);
-    const QLocale au(QLocale::English, QLocale::Australia);
-    const QLocale zh(QLocale::Chinese, QLocale::China);
-    QCOMPARE(englishLocale({zh, gb, au, us}), us);
-    QCOMPARE(englishLocale({zh, au, gb}), gb);
-    QCOMPARE(englishLocale({zh, au}), au);
-    QCOMPARE(englishLocale({zh}), std::nullopt);
-    // speech-dispatcher lists espeak-ng's regional variants and voice variants first.
-    QCOMPARE(preferredVoiceIndex({u"English (America)+Alex"_qs, u"English (Caribbean)"_qs, u"English (America)"_qs}),
-             2);
-    QCOMPARE(preferredVoiceIndex({u"English (Scotland)"_qs, u"English (Great Britain)"_qs}), 1);
-    QCOMPARE(preferredVoiceIndex({u"awb"_qs}), -1);
-}
-
-void TestSpeech::callsReturnWhileTheEngineHangs()
-{
-    Journal journal;
-    QSemaphore engineOpens;
+    void initTestCase()
     {
-        ThreadedVoice voice([&] {
-            engineOpens.acquire();
-            return std::make_unique<JournalVoice>(journal);
-        });
-        // Still connecting: the calls return, and a word stopped before it was spoken is never spoken.
-        SpeakWord(voice, u"abandon"_qs);
-        voice.stop();
-        engineOpens.release();
-        QTRY_COMPARE(journal.read(), (QStringList{u"made on speech"_qs, u"stop"_qs, u"rate 120"_qs}));
-
-        // Hanging inside speak: the drill goes on, and only its latest word is spoken afterwards.
-        SpeakWord(voice, u"absolute"_qs);
-        QTRY_COMPARE(journal.read().last(), u"speak absolute"_qs);
-        for (int step = 0; step < 50; ++step) {
-            voice.stop();
-            SpeakWord(voice, step % 2 ? u"hello"_qs : u"absolute"_qs);
-        }
-        QCOMPARE(journal.read().size(), 5);
-        journal.gate.release();
-        QTRY_COMPARE(journal.read().mid(5), (QStringList{u"stop"_qs, u"rate 120"_qs, u"speak hello"_qs}));
-        // Stuck again at the end: the program still ends, and the word left over is dropped.
-        SpeakWord(voice, u"abandon"_qs);
+        // No speech server can be reached or started, and no sound server either: every real engine fails.
+        qputenv("SPEECHD_ADDRESS", "unix_socket:/nonexistent/speechd.sock");
+        qputenv("SPEECHD_CMD", "/nonexistent/speech-dispatcher");
+        qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
     }
-    journal.gate.release();
-    QTRY_COMPARE(journal.read().mid(8), QStringList{u"deleted on speech"_qs});
-}
 
-void TestSpeech::watchFollowsTheServer()
-{
-    const QString socket = u"/nonexistent/tavik-%1.sock"_qs.arg(QCoreApplication::applicationPid());
-    QProcessEnvironment environment;
-    environment.insert(u"SPEECHD_ADDRESS"_qs, u"unix_socket:"_qs + socket);
-    // No server on the socket: nothing to watch, and no reason to fall silent.
-    QVERIFY(!SpeechServerWatch(environment).found());
-    QVERIFY(SpeechServerWatch(environment).alive());
+    // Each engine's rate is measured from its normal speed towards its own slowest or fastest end:
+    // speech-dispatcher with espeak-ng on straight lines from 80 through 170 to 449 words a minute;
+    // flite 3 times as long at -1 and 3/7 as long at +1, around 185; SAPI 3 times slower or faster
+    // at its ends, by the same factor every step. No speed is the slowest.
+    void engineRates()
+    {
+        const QList<std::tuple<QString, int, double>> rows{
+            {u"speechd"_qs, 120, -5.0 / 9}, {u"speechd"_qs, 600, 1.0}, {u"speechd"_qs, 0, -1.0},
+            {u"flite"_qs, 111, -1.0 / 3},   {u"flite"_qs, 370, 0.875}, {u"sapi"_qs, 100, -0.535},
+            {u"macos"_qs, 300, 0.5},        {u"winrt"_qs, 360, 0.2},   {u"no-such-engine"_qs, 80, -1.0}};
+        for (const auto& [engine, wordsPerMinute, rate] : rows) {
+            const double actual = engineRate(rateScaleFor(engine), wordsPerMinute);
+            QVERIFY2(qAbs(actual - rate) < 1e-3, qPrintable(engine + u' ' + QString::number(actual)));
+        }
+    }
 
-    // A stand-in server: a shell named speech-dispatcher with the socket on its command line.
-    QProcess server;
-    server.start(u"bash"_qs,
-                 {u"-c"_qs, u"exec -a speech-dispatcher bash -c 'read -t 60' x --socket-path \"$0\""_qs, socket});
-    QVERIFY(server.waitForStarted());
-    QTRY_VERIFY(SpeechServerWatch(environment).found());
-    const SpeechServerWatch watch(environment);
-    QCOMPARE(watch.pid(), server.processId());
-    QVERIFY(watch.alive());
-    server.kill();
-    QVERIFY(server.waitForFinished());
-    QVERIFY(!watch.alive());
-}
+    // The first engine that opens, with an English voice; silence when none does.
+    void engineChoice()
+    {
+        const QLocale us(QLocale::English, QLocale::UnitedStates), gb(QLocale::English, QLocale::UnitedKingdom);
+        const QLocale au(QLocale::English, QLocale::Australia), zh(QLocale::Chinese, QLocale::China);
+        QCOMPARE(englishLocale({zh, gb, au, us}), us);
+        QCOMPARE(englishLocale({zh, au, gb}), gb);
+        QCOMPARE(englishLocale({zh, au}), au);
+        QCOMPARE(englishLocale({zh}), std::nullopt);
+        // speech-dispatcher lists espeak-ng's regional variants and voice variants first.
+        QCOMPARE(
+            preferredVoiceIndex({u"English (America)+Alex"_qs, u"English (Caribbean)"_qs, u"English (America)"_qs}), 2);
+        QCOMPARE(preferredVoiceIndex({u"English (Scotland)"_qs, u"English (Great Britain)"_qs}), 1);
+        QCOMPARE(preferredVoiceIndex({u"awb"_qs}), -1);
+        // An unknown engine, real ones with no server and no sound, none at all.
+        for (const QStringList& engines : {QStringList{u"no-such-engine"_qs}, {u"speechd"_qs, u"flite"_qs}, {}}) {
+            QVERIFY(!openEngine(engines));
+            QVERIFY(dynamic_cast<SilentVoice*>(openVoice(engines).get()));
+        }
+    }
 
-void TestSpeech::unusableEnginesGiveSilence_data()
-{
-    QTest::addColumn<QStringList>("engines");
-    QTest::newRow("no such engine") << QStringList{u"no-such-engine"_qs};
-    QTest::newRow("no server, no sound") << QStringList{u"speechd"_qs, u"flite"_qs};
-    QTest::newRow("none named") << QStringList();
-}
+    void callsReturnWhileTheEngineHangs()
+    {
+        Journal journal;
+        QSemaphore engineOpens;
+        {
+            ThreadedVoice voice([&] {
+                engineOpens.acquire();
+                return std::make_unique<JournalVoice>(journal);
+            });
+            // Still connecting: the calls return, and a word stopped before it was spoken is never spoken.
+            SpeakWord(voice, u"abandon"_qs);
+            voice.stop();
+            engineOpens.release();
+            QTRY_COMPARE(journal.read(), (QStringList{u"made on speech"_qs, u"stop"_qs, u"rate 120"_qs}));
 
-void TestSpeech::unusableEnginesGiveSilence()
-{
-    QFETCH(QStringList, engines);
-    QVERIFY(!openEngine(engines));
-    QVERIFY(dynamic_cast<SilentVoice*>(openVoice(engines).get()));
-}
+            // Hanging inside speak: the drill goes on, and only its latest word is spoken afterwards.
+            SpeakWord(voice, u"absolute"_qs);
+            QTRY_COMPARE(journal.read().last(), u"speak absolute"_qs);
+            for (int step = 0; step < 50; ++step) {
+                voice.stop();
+                SpeakWord(voice, step % 2 ? u"hello"_qs : u"absolute"_qs);
+            }
+            journal.gate.release();
+            QTRY_COMPARE(journal.read().mid(5), (QStringList{u"stop"_qs, u"rate 120"_qs, u"speak hello"_qs}));
+            // Stuck again at the end: the program still ends, and the word left over is dropped.
+            SpeakWord(voice, u"abandon"_qs);
+        }
+        journal.gate.release();
+        QTRY_COMPARE(journal.read().mid(8), QStringList{u"deleted on speech"_qs});
+    }
+
+    void watchFollowsTheServer()
+    {
+        const QString socket = u"/nonexistent/tavik-%1.sock"_qs.arg(QCoreApplication::applicationPid());
+        QProcessEnvironment environment;
+        environment.insert(u"SPEECHD_ADDRESS"_qs, u"unix_socket:"_qs + socket);
+        // No server on the socket: nothing to watch, and no reason to fall silent.
+        QVERIFY(!SpeechServerWatch(environment).found());
+        QVERIFY(SpeechServerWatch(environment).alive());
+
+        // A stand-in server: a shell named speech-dispatcher with the socket on its command line.
+        QProcess server;
+        server.start(u"bash"_qs,
+                     {u"-c"_qs, u"exec -a speech-dispatcher bash -c 'read -t 60' x --socket-path \"$0\""_qs, socket});
+        QTRY_VERIFY(SpeechServerWatch(environment).found());
+        const SpeechServerWatch watch(environment);
+        QCOMPARE(watch.pid(), server.processId());
+        QVERIFY(watch.alive());
+        server.kill();
+        QVERIFY(server.waitForFinished());
+        QVERIFY(!watch.alive());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSpeech)
 #include "tst_speech.moc"
