@@ -3,8 +3,8 @@
 #include "ui/common/Art.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/ImageButton.h"
-#include "ui/help/HelpText.h"
 #include "ui/common/ScreenPlacement.h"
+#include "ui/help/HelpText.h"
 #include "vocab/NoteLocation.h"
 
 #include <QDesktopServices>

@@ -21,7 +21,8 @@ struct MarkPlan {
     qreal letterWeight;
 };
 
-QPainterPath page(const QRectF& book, bool left) {
+QPainterPath page(const QRectF& book, bool left)
+{
     const qreal spine = book.center().x();
     const qreal edge = left ? book.left() : book.right();
     const qreal sag = book.height() * 0.1;
@@ -34,7 +35,8 @@ QPainterPath page(const QRectF& book, bool left) {
     return path;
 }
 
-void paintMark(QPainter& p, const MarkPlan& plan) {
+void paintMark(QPainter& p, const MarkPlan& plan)
+{
     const QPainterPath tile = roundedRect(plan.tile, plan.tileRadius);
     drawBody(p, tile, blue, plan.outline);
     drawGloss(p, tile, 0.45);
@@ -59,14 +61,16 @@ void paintMark(QPainter& p, const MarkPlan& plan) {
     p.restore();
 }
 
-MarkPlan planFor(int size) {
+MarkPlan planFor(int size)
+{
     const qreal outline = (1.0 + size / 80.0) * 32.0 / size;
     const qreal letterWeight = size <= 32 ? 1.9 : size <= 48 ? 1.7 : 1.5;
     return {outline, QRectF(1.5, 1.5, 28.0, 28.0), 6.5, QRectF(5.0, 8.5, 21.0, 15.5), letterWeight};
 }
 
 // At 16 pixels outlines would eat the letters: flat pages on the tile, one-pixel strokes on pixel centres.
-void paintSmallMark(QPainter& p) {
+void paintSmallMark(QPainter& p)
+{
     const QPainterPath tile = roundedRect(QRectF(0.5, 0.5, 15.0, 15.0), 3.0);
     p.setPen(QPen(blue.dark, 1.0));
     p.setBrush(shade(tile.boundingRect(), blue));
@@ -91,7 +95,8 @@ void paintSmallMark(QPainter& p) {
 
 } // namespace
 
-std::vector<Asset> appIcons() {
+std::vector<Asset> appIcons()
+{
     std::vector<Asset> icons;
     auto icon = [](int size, const QImage& image) {
         return Asset{QStringLiteral("icons"), QStringLiteral("ICON"), QStringLiteral("APP%1").arg(size), image};

@@ -14,7 +14,8 @@ namespace {
 using namespace palette;
 
 // White symbols on the round buttons get a faint ink shadow so they keep a crisp edge on light hues.
-void drawSymbol(QPainter& p, const QPainterPath& shape, bool filled, qreal width = 2.8) {
+void drawSymbol(QPainter& p, const QPainterPath& shape, bool filled, qreal width = 2.8)
+{
     for (int pass = 0; pass < 2; ++pass) {
         const QColor colour = pass == 0 ? QColor(20, 30, 60, 90) : white;
         p.save();
@@ -28,7 +29,8 @@ void drawSymbol(QPainter& p, const QPainterPath& shape, bool filled, qreal width
     }
 }
 
-void paintSearch(QPainter& p) {
+void paintSearch(QPainter& p)
+{
     QTransform toCorner;
     toCorner.translate(19.2, 19.2);
     toCorner.rotate(-45);
@@ -53,7 +55,8 @@ void paintSearch(QPainter& p) {
     strokeLine(p, glint, 1.4, white);
 }
 
-QPainterPath gearShape(QPointF c, qreal root, qreal tip, int teeth) {
+QPainterPath gearShape(QPointF c, qreal root, qreal tip, int teeth)
+{
     QPolygonF outline;
     const qreal step = 360.0 / teeth;
     auto polar = [&](qreal r, qreal degrees) {
@@ -73,7 +76,8 @@ QPainterPath gearShape(QPointF c, qreal root, qreal tip, int teeth) {
     return path;
 }
 
-void paintSetting(QPainter& p) {
+void paintSetting(QPainter& p)
+{
     const QPointF c(15.5, 15.5);
     QPainterPath gear = gearShape(c, 10.6, 14.0, 8);
     gear.addEllipse(c, 4.4, 4.4);
@@ -92,7 +96,8 @@ void paintSetting(QPainter& p) {
 }
 
 // A closed book seen from the front: cover, darker spine band and the page edges showing below.
-void drawBook(QPainter& p, const QRectF& cover, const Hue& hue) {
+void drawBook(QPainter& p, const QRectF& cover, const Hue& hue)
+{
     const QPainterPath pages =
         roundedRect(QRectF(cover.left() + 2.2, cover.bottom() - 3.0, cover.width() - 2.2, 5.0), 1.0);
     drawBody(p, pages, paper, 1.2);
@@ -109,7 +114,8 @@ void drawBook(QPainter& p, const QRectF& cover, const Hue& hue) {
 }
 
 // A bent arrow whose head follows the curve's last direction.
-void drawCurvedArrow(QPainter& p, QPointF from, QPointF bend, QPointF to) {
+void drawCurvedArrow(QPainter& p, QPointF from, QPointF bend, QPointF to)
+{
     QPointF direction = to - bend;
     direction /= qSqrt(QPointF::dotProduct(direction, direction));
     const QPointF across(-direction.y(), direction.x());
@@ -124,13 +130,15 @@ void drawCurvedArrow(QPainter& p, QPointF from, QPointF bend, QPointF to) {
     drawBody(p, head, green, 1.2);
 }
 
-void paintChange(QPainter& p) {
+void paintChange(QPainter& p)
+{
     drawBook(p, QRectF(2.0, 11.0, 13.0, 15.5), blue);
     drawBook(p, QRectF(15.5, 11.0, 13.0, 15.5), orange);
     drawCurvedArrow(p, QPointF(8.0, 10.0), QPointF(14.0, -1.5), QPointF(21.2, 6.2));
 }
 
-void paintShow(QPainter& p) {
+void paintShow(QPainter& p)
+{
     const QPainterPath card = roundedRect(QRectF(2.5, 2.0, 20.0, 21.5), 2.2);
     drawBody(p, card, paper);
     strokeLine(p, glyph::wen(QRectF(6.0, 4.8, 13.0, 14.6)), 2.2, ink);
@@ -155,7 +163,8 @@ void paintShow(QPainter& p) {
     strokeLine(p, eye, kOutline, ink);
 }
 
-void paintStart(QPainter& p) {
+void paintStart(QPainter& p)
+{
     drawRoundButton(p, green);
     QPainterPath triangle;
     triangle.moveTo(12.2, 9.0);
@@ -165,7 +174,8 @@ void paintStart(QPainter& p) {
     drawSymbol(p, triangle, true);
 }
 
-void paintStop(QPainter& p) {
+void paintStop(QPainter& p)
+{
     drawRoundButton(p, orange);
     QPainterPath bars;
     bars.addRoundedRect(QRectF(10.3, 9.3, 3.9, 12.4), 1.0, 1.0);
@@ -173,7 +183,8 @@ void paintStop(QPainter& p) {
     drawSymbol(p, bars, true);
 }
 
-void paintExit(QPainter& p) {
+void paintExit(QPainter& p)
+{
     drawRoundButton(p, red);
     QPainterPath power;
     const QRectF ring(9.0, 9.5, 13.0, 13.0);
@@ -184,7 +195,8 @@ void paintExit(QPainter& p) {
     drawSymbol(p, power, false, 2.7);
 }
 
-void paintHelp(QPainter& p) {
+void paintHelp(QPainter& p)
+{
     drawRoundButton(p, blue);
     const QRectF box(10.8, 7.2, 9.4, 17.6);
     drawSymbol(p, glyph::question(QRectF(box.left(), box.top(), box.width(), box.height() * 0.88)), false, 2.8);
@@ -193,7 +205,8 @@ void paintHelp(QPainter& p) {
     drawSymbol(p, dot, true);
 }
 
-void paintSound(QPainter& p) {
+void paintSound(QPainter& p)
+{
     QPainterPath speaker;
     speaker.moveTo(3.0, 12.0);
     speaker.lineTo(8.5, 12.0);
@@ -213,7 +226,8 @@ void paintSound(QPainter& p) {
     }
 }
 
-void paintInterpret(QPainter& p) {
+void paintInterpret(QPainter& p)
+{
     QPainterPath bubble = roundedRect(QRectF(2.5, 3.0, 26.5, 19.5), 5.0);
     QPainterPath tail;
     tail.moveTo(7.5, 20.0);
@@ -226,21 +240,24 @@ void paintInterpret(QPainter& p) {
     strokeLine(p, glyph::zhong(QRectF(9.2, 5.6, 13.2, 14.2)), 2.5, red.mid);
 }
 
-void paintMinimise(QPainter& p) {
+void paintMinimise(QPainter& p)
+{
     drawRoundButton(p, steel);
     QPainterPath bar;
     bar.addRoundedRect(QRectF(9.5, 18.0, 12.0, 3.6), 1.0, 1.0);
     drawSymbol(p, bar, true);
 }
 
-Asset icon(const char* name, const PaintFn& paint) {
+Asset icon(const char* name, const PaintFn& paint)
+{
     return {QStringLiteral("icons"), QStringLiteral("ICON"), QString::fromLatin1(name),
             renderIcon({QSize(32, 32), QSizeF(32, 32)}, paint)};
 }
 
 } // namespace
 
-std::vector<Asset> buttonIcons() {
+std::vector<Asset> buttonIcons()
+{
     return {icon("SEARCH1", paintSearch), icon("SETTING1", paintSetting), icon("CHANGE1", paintChange),
             icon("SHOW1", paintShow),     icon("START1", paintStart),     icon("STOP1", paintStop),
             icon("EXIT1", paintExit),     icon("HELP1", paintHelp),       icon("SND1", paintSound),

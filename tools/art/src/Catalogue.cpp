@@ -11,12 +11,14 @@ namespace art {
 
 namespace {
 
-QString relativePath(const Asset& asset) {
+QString relativePath(const Asset& asset)
+{
     return asset.folder + QLatin1Char('/') + asset.name +
            (asset.jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png"));
 }
 
-bool writeImage(const Asset& asset, const QString& path, QString* error) {
+bool writeImage(const Asset& asset, const QString& path, QString* error)
+{
     QImageWriter writer(path, asset.jpeg ? "jpeg" : "png");
     if (asset.jpeg) {
         writer.setQuality(90);
@@ -35,7 +37,8 @@ bool writeImage(const Asset& asset, const QString& path, QString* error) {
     return false;
 }
 
-bool writeCollection(const std::vector<Asset>& assets, const QString& path, QString* error) {
+bool writeCollection(const std::vector<Asset>& assets, const QString& path, QString* error)
+{
     std::map<QString, std::vector<const Asset*>> byPrefix;
     for (const Asset& asset : assets)
         byPrefix[asset.prefix].push_back(&asset);
@@ -63,7 +66,8 @@ bool writeCollection(const std::vector<Asset>& assets, const QString& path, QStr
 
 } // namespace
 
-bool writeAll(const std::vector<Asset>& assets, const QString& resourceDir, QString* error) {
+bool writeAll(const std::vector<Asset>& assets, const QString& resourceDir, QString* error)
+{
     const QDir root(resourceDir);
     for (const Asset& asset : assets) {
         if (!root.mkpath(asset.folder)) {

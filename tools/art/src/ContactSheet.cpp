@@ -12,13 +12,15 @@ namespace {
 constexpr int kZoom = 4;
 constexpr int kGap = 8;
 
-const QImage* find(const std::vector<Asset>& assets, const QString& name) {
+const QImage* find(const std::vector<Asset>& assets, const QString& name)
+{
     const auto it = std::find_if(assets.begin(), assets.end(), [&](const Asset& a) { return a.name == name; });
     return it == assets.end() ? nullptr : &it->image;
 }
 
 // Patches are cut from the right part of each skin, where the buttons and captions stand.
-QImage patch(const QImage* skin, QSize size, int row) {
+QImage patch(const QImage* skin, QSize size, int row)
+{
     QImage tile(size, QImage::Format_RGB32);
     tile.fill(Qt::white);
     if (skin) {
@@ -30,7 +32,8 @@ QImage patch(const QImage* skin, QSize size, int row) {
 
 } // namespace
 
-QImage contactSheet(const std::vector<Asset>& assets, const QStringList& names) {
+QImage contactSheet(const std::vector<Asset>& assets, const QStringList& names)
+{
     const std::array<const QImage*, 3> backs{nullptr, find(assets, QStringLiteral("SKIN2")),
                                              find(assets, QStringLiteral("SKIN3"))};
     const int cell = 32 * kZoom + kGap;

@@ -10,7 +10,8 @@ namespace art {
 
 namespace {
 
-QPainterPath handOutline() {
+QPainterPath handOutline()
+{
     QPainterPath hand = roundedRect(QRectF(9.0, 1.0, 4.6, 17.0), 2.3);
     hand = hand.united(roundedRect(QRectF(13.6, 9.2, 4.1, 10.0), 2.0));
     hand = hand.united(roundedRect(QRectF(17.7, 10.4, 4.0, 9.0), 2.0));
@@ -26,7 +27,8 @@ QPainterPath handOutline() {
     return hand.simplified();
 }
 
-void paintHand(QPainter& p) {
+void paintHand(QPainter& p)
+{
     const QPainterPath hand = handOutline();
     p.setPen(QPen(Qt::black, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::white);
@@ -42,7 +44,8 @@ void paintHand(QPainter& p) {
 
 } // namespace
 
-std::vector<Asset> cursors() {
+std::vector<Asset> cursors()
+{
     return {{QStringLiteral("cursor"), QStringLiteral("CURSOR"), QStringLiteral("MOUSEICON1"),
              renderIcon({QSize(32, 32), QSizeF(32, 32)}, paintHand)}};
 }

@@ -21,13 +21,15 @@ constexpr int kModel = 400;
 const QColor kMagenta(255, 0, 255);
 const QColor kFrameGrey(207, 207, 207);
 
-QColor mix(const QColor& a, const QColor& b, qreal t) {
+QColor mix(const QColor& a, const QColor& b, qreal t)
+{
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
                             a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
 // Title bar colour of pixel row `row`: a lit top line, the blue (21, 98, 175) gradient, a dark foot line.
-QColor titleRow(int row) {
+QColor titleRow(int row)
+{
     if (row == 0)
         return QColor(118, 176, 234);
     if (row == kPieceH - 1)
@@ -43,7 +45,8 @@ struct EdgeHit {
     QPointF normal;
 };
 
-EdgeHit nearestEdge(QPointF at) {
+EdgeHit nearestEdge(QPointF at)
+{
     const QPointF corner(std::clamp(at.x(), kRadius, kModel - kRadius), std::clamp(at.y(), kRadius, kModel - kRadius));
     const QPointF offset = at - corner;
     const qreal far = qSqrt(QPointF::dotProduct(offset, offset));
@@ -61,7 +64,8 @@ EdgeHit nearestEdge(QPointF at) {
 }
 
 // Edges facing the top-left light are lit, the others shaded, a few pixels deep; grey and blue alike.
-QColor shadeEdge(const QColor& base, bool title, const EdgeHit& edge) {
+QColor shadeEdge(const QColor& base, bool title, const EdgeHit& edge)
+{
     const qreal facing = (-edge.normal.x() - edge.normal.y()) / M_SQRT2;
     const qreal depth = std::max(edge.depth, 0.0);
     const qreal strength = depth < 1 ? 1.0 : depth < 2 ? 0.55 : depth < 3 ? 0.25 : 0.0;
@@ -73,20 +77,23 @@ QColor shadeEdge(const QColor& base, bool title, const EdgeHit& edge) {
     return mix(base, facing > 0 ? lit : dark, facing > 0 ? amount * 0.85 : amount);
 }
 
-QColor modelColour(QPointF at) {
+QColor modelColour(QPointF at)
+{
     const bool title = at.y() < kPieceH;
     const QColor base = title ? titleRow(int(at.y())) : kFrameGrey;
     return shadeEdge(base, title, nearestEdge(at));
 }
 
-bool outsideOutline(QPointF pixelCentre) {
+bool outsideOutline(QPointF pixelCentre)
+{
     const EdgeHit edge = nearestEdge(pixelCentre);
     // Only pixels almost wholly outside turn magenta, so the region never shows one.
     return edge.depth < -0.7;
 }
 
 // Cuts the piece whose top-left pixel sits at `origin` in the model window, averaging 8 x 8 samples a pixel.
-QImage cutPiece(QPoint origin) {
+QImage cutPiece(QPoint origin)
+{
     QImage piece(kPieceW, kPieceH, QImage::Format_RGB32);
     constexpr int n = 8;
     for (int y = 0; y < kPieceH; ++y) {
@@ -115,7 +122,8 @@ QImage cutPiece(QPoint origin) {
 enum class TitleButton { Close, Minimise, Help };
 
 // The title buttons stand on the title bar 8 pixels from the top, so their square corners take its rows.
-void paintTitleButton(QPainter& p, TitleButton kind) {
+void paintTitleButton(QPainter& p, TitleButton kind)
+{
     for (int row = 0; row < 13; ++row)
         p.fillRect(QRectF(0, row, 13, 1), titleRow(8 + row));
     const QRectF face(0.5, 0.5, 12.0, 12.0);
@@ -145,13 +153,15 @@ void paintTitleButton(QPainter& p, TitleButton kind) {
     }
 }
 
-Asset piece(const char* name, const QImage& image) {
+Asset piece(const char* name, const QImage& image)
+{
     return {QStringLiteral("frame"), QStringLiteral("FRAME"), QString::fromLatin1(name), image};
 }
 
 } // namespace
 
-std::vector<Asset> frame() {
+std::vector<Asset> frame()
+{
     const int mid = kModel / 2;
     const int right = kModel - kPieceW;
     const int bottom = kModel - kPieceH;

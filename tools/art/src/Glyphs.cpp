@@ -5,18 +5,21 @@ namespace art::glyph {
 namespace {
 
 // Maps a point given in fractions of the box.
-QPointF at(const QRectF& box, qreal fx, qreal fy) {
+QPointF at(const QRectF& box, qreal fx, qreal fy)
+{
     return {box.left() + box.width() * fx, box.top() + box.height() * fy};
 }
 
-void segment(QPainterPath& path, const QRectF& box, qreal x0, qreal y0, qreal x1, qreal y1) {
+void segment(QPainterPath& path, const QRectF& box, qreal x0, qreal y0, qreal x1, qreal y1)
+{
     path.moveTo(at(box, x0, y0));
     path.lineTo(at(box, x1, y1));
 }
 
 } // namespace
 
-QPainterPath zhong(const QRectF& box) {
+QPainterPath zhong(const QRectF& box)
+{
     QPainterPath path;
     path.moveTo(at(box, 0.1, 0.26));
     path.lineTo(at(box, 0.9, 0.26));
@@ -27,7 +30,8 @@ QPainterPath zhong(const QRectF& box) {
     return path;
 }
 
-QPainterPath wen(const QRectF& box) {
+QPainterPath wen(const QRectF& box)
+{
     QPainterPath path;
     segment(path, box, 0.47, 0.0, 0.53, 0.13);
     segment(path, box, 0.06, 0.3, 0.94, 0.3);
@@ -39,7 +43,8 @@ QPainterPath wen(const QRectF& box) {
     return path;
 }
 
-QPainterPath capitalA(const QRectF& box) {
+QPainterPath capitalA(const QRectF& box)
+{
     QPainterPath path;
     path.moveTo(at(box, 0.0, 1.0));
     path.lineTo(at(box, 0.5, 0.0));
@@ -48,7 +53,8 @@ QPainterPath capitalA(const QRectF& box) {
     return path;
 }
 
-QPainterPath smallA(const QRectF& box) {
+QPainterPath smallA(const QRectF& box)
+{
     // Two storeys (a hook over the bowl), which cannot be mistaken for "d" or "o" at icon size.
     QPainterPath path;
     path.moveTo(at(box, 0.1, 0.16));
@@ -58,7 +64,8 @@ QPainterPath smallA(const QRectF& box) {
     return path;
 }
 
-QPainterPath question(const QRectF& box) {
+QPainterPath question(const QRectF& box)
+{
     QPainterPath path;
     const QRectF hook(at(box, 0.08, 0.0), at(box, 0.92, 0.52));
     path.moveTo(at(box, 0.08, 0.27));
@@ -67,18 +74,21 @@ QPainterPath question(const QRectF& box) {
     return path;
 }
 
-QPointF questionDot(const QRectF& box) {
+QPointF questionDot(const QRectF& box)
+{
     return at(box, 0.5, 0.94);
 }
 
-QPainterPath capitalT(const QRectF& box) {
+QPainterPath capitalT(const QRectF& box)
+{
     QPainterPath path;
     segment(path, box, 0.0, 0.0, 1.0, 0.0);
     segment(path, box, 0.5, 0.0, 0.5, 1.0);
     return path;
 }
 
-QPainterPath capitalV(const QRectF& box) {
+QPainterPath capitalV(const QRectF& box)
+{
     QPainterPath path;
     path.moveTo(at(box, 0.0, 0.0));
     path.lineTo(at(box, 0.5, 1.0));
@@ -86,13 +96,15 @@ QPainterPath capitalV(const QRectF& box) {
     return path;
 }
 
-QPainterPath capitalI(const QRectF& box) {
+QPainterPath capitalI(const QRectF& box)
+{
     QPainterPath path;
     segment(path, box, 0.5, 0.0, 0.5, 1.0);
     return path;
 }
 
-QPainterPath capitalK(const QRectF& box) {
+QPainterPath capitalK(const QRectF& box)
+{
     QPainterPath path;
     segment(path, box, 0.0, 0.0, 0.0, 1.0);
     segment(path, box, 1.0, 0.0, 0.0, 0.58);

@@ -16,7 +16,8 @@ namespace {
 const QColor kSplashBlue(0, 0, 192);
 const Hue kMoonlight{QColor(255, 255, 255), QColor(238, 244, 255), QColor(184, 208, 250)};
 
-void paintSky(QPainter& p) {
+void paintSky(QPainter& p)
+{
     QRadialGradient glow(QPointF(300, -10), 280);
     glow.setColorAt(0.0, QColor(60, 100, 255, 120));
     glow.setColorAt(1.0, QColor(60, 100, 255, 0));
@@ -39,7 +40,8 @@ void paintSky(QPainter& p) {
 // are cut flat there, so pointed joins neither poke out nor sink; the A tucks under the T's bar.
 const QRectF kMarkBand(0, 20, 328, 44);
 
-QPainterPath wordMark() {
+QPainterPath wordMark()
+{
     QPainterPath mark;
     mark.addPath(glyph::capitalT(QRectF(96, 24, 34, 44)));
     mark.addPath(glyph::capitalA(QRectF(128, 16, 40, 52)));
@@ -49,7 +51,8 @@ QPainterPath wordMark() {
     return mark;
 }
 
-void paintWordMark(QPainter& p) {
+void paintWordMark(QPainter& p)
+{
     const QPainterPath mark = wordMark();
     p.save();
     p.translate(1.5, 2.5);
@@ -69,7 +72,8 @@ void paintWordMark(QPainter& p) {
     drawBody(p, dot, palette::red, 0);
 }
 
-QFont taglineFont() {
+QFont taglineFont()
+{
     QFont font(QStringLiteral("DejaVu Sans"));
     if (!QFontDatabase::families().contains(font.family()))
         QTextStream(stderr) << "tavik-art: DejaVu Sans is missing; the splash tag line uses a substitute\n";
@@ -79,7 +83,8 @@ QFont taglineFont() {
     return font;
 }
 
-void paintLogo(QPainter& p) {
+void paintLogo(QPainter& p)
+{
     paintSky(p);
     paintWordMark(p);
     p.setFont(taglineFont());
@@ -91,7 +96,8 @@ void paintLogo(QPainter& p) {
 
 } // namespace
 
-std::vector<Asset> logo() {
+std::vector<Asset> logo()
+{
     return {{QStringLiteral("jpg"), QStringLiteral("JPG"), QStringLiteral("LOGO"),
              renderOpaque(QSize(328, 193), 4, kSplashBlue, paintLogo), true}};
 }

@@ -13,7 +13,8 @@ namespace {
 using namespace palette;
 
 // A spiral-bound note book: orange cover, a white label and the rings along its left edge.
-void drawNotebook(QPainter& p, const QRectF& cover, qreal outline) {
+void drawNotebook(QPainter& p, const QRectF& cover, qreal outline)
+{
     const QPainterPath body = roundedRect(cover, cover.width() * 0.1);
     drawBody(p, body, orange, outline);
     drawGloss(p, body, 0.35);
@@ -38,7 +39,8 @@ void drawNotebook(QPainter& p, const QRectF& cover, qreal outline) {
 }
 
 // A round badge with a white plus or minus, the same bar weight as the round buttons' symbols.
-void drawBadge(QPainter& p, QPointF centre, qreal radius, const Hue& hue, bool plus, qreal outline) {
+void drawBadge(QPainter& p, QPointF centre, qreal radius, const Hue& hue, bool plus, qreal outline)
+{
     QPainterPath disc;
     disc.addEllipse(centre, radius, radius);
     drawBody(p, disc, hue, outline);
@@ -57,18 +59,21 @@ void drawBadge(QPainter& p, QPointF centre, qreal radius, const Hue& hue, bool p
     p.restore();
 }
 
-void paintNoteAdd(QPainter& p) {
+void paintNoteAdd(QPainter& p)
+{
     drawNotebook(p, QRectF(6.0, 2.5, 18.5, 25.5), kOutline);
     drawBadge(p, QPointF(24.3, 23.6), 6.4, green, true, kOutline);
 }
 
-void paintNoteDelete(QPainter& p) {
+void paintNoteDelete(QPainter& p)
+{
     drawNotebook(p, QRectF(5.5, 2.5, 17.0, 25.5), kOutline);
     drawBadge(p, QPointF(21.7, 23.6), 6.0, red, false, kOutline);
 }
 
 // At 16 pixels the rings become plain ticks and the label loses its lines.
-void paintNoteAddSmall(QPainter& p) {
+void paintNoteAddSmall(QPainter& p)
+{
     const QPainterPath body = roundedRect(QRectF(3.5, 1.0, 9.0, 13.0), 1.5);
     drawBody(p, body, orange, 1.0);
     p.fillRect(QRectF(6.5, 3.0, 4.5, 2.5), white);
@@ -80,13 +85,15 @@ void paintNoteAddSmall(QPainter& p) {
     drawBadge(p, QPointF(11.6, 11.4), 4.1, green, true, 1.0);
 }
 
-void paintCase(QPainter& p) {
+void paintCase(QPainter& p)
+{
     drawStrokedSolid(p, glyph::capitalA(QRectF(2.4, 4.5, 14.4, 22.0)), 3.7, blue, 1.2);
     drawStrokedSolid(p, glyph::smallA(QRectF(17.0, 11.5, 12.0, 15.0)), 3.2, orange, 1.2);
 }
 
 // A fat arrow pointing down (or up) with its tip at `tip`, the way the window-size pictures point.
-QPainterPath arrow(QPointF tip, qreal length, bool down) {
+QPainterPath arrow(QPointF tip, qreal length, bool down)
+{
     const qreal d = down ? -1 : 1;
     const qreal head = length * 0.45;
     QPolygonF shape;
@@ -99,14 +106,16 @@ QPainterPath arrow(QPointF tip, qreal length, bool down) {
     return path;
 }
 
-void paintTray(QPainter& p) {
+void paintTray(QPainter& p)
+{
     const QPainterPath bar = roundedRect(QRectF(1.0, 16.0, 20.5, 6.0), 1.5);
     drawBody(p, bar, blue, 1.1);
     drawBody(p, roundedRect(QRectF(12.5, 17.8, 7.0, 2.6), 0.8), paper, 0.8);
     drawBody(p, arrow(QPointF(15.8, 14.0), 12.5, true), green, 1.1);
 }
 
-void paintStrip(QPainter& p) {
+void paintStrip(QPainter& p)
+{
     drawBody(p, roundedRect(QRectF(8.5, 18.0, 6.5, 3.0), 0.5), steel, 1.0);
     drawBody(p, roundedRect(QRectF(5.0, 20.5, 13.5, 2.2), 1.0), steel, 1.0);
     const QPainterPath screen = roundedRect(QRectF(1.0, 1.0, 21.5, 17.5), 2.0);
@@ -115,7 +124,8 @@ void paintStrip(QPainter& p) {
     drawBody(p, arrow(QPointF(11.75, 7.8), 9.0, false), green, 1.1);
 }
 
-void paintBigList(QPainter& p) {
+void paintBigList(QPainter& p)
+{
     const QPainterPath window = roundedRect(QRectF(0.8, 0.8, 18.4, 17.0), 1.8);
     drawBody(p, window, paper, 1.1);
     p.save();
@@ -136,14 +146,16 @@ void paintBigList(QPainter& p) {
     }
 }
 
-Asset picture(const char* name, QSize size, const PaintFn& paint) {
+Asset picture(const char* name, QSize size, const PaintFn& paint)
+{
     return {QStringLiteral("pictures"), QStringLiteral("PICTURE"), QString::fromLatin1(name),
             renderIcon({size, QSizeF(size)}, paint)};
 }
 
 } // namespace
 
-std::vector<Asset> pictures() {
+std::vector<Asset> pictures()
+{
     return {picture("NOTEADD", QSize(32, 32), paintNoteAdd),
             picture("NOTEDEL", QSize(29, 32), paintNoteDelete),
             picture("NOTEADD16", QSize(16, 16), paintNoteAddSmall),

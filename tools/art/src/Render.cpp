@@ -10,7 +10,8 @@ namespace art {
 namespace {
 
 // Three box passes approximate a Gaussian; a plain array keeps the blur independent of any image format.
-void boxBlur(std::vector<float>& values, int width, int height, int radius) {
+void boxBlur(std::vector<float>& values, int width, int height, int radius)
+{
     if (radius < 1)
         return;
     std::vector<float> scratch(values.size());
@@ -38,7 +39,8 @@ void boxBlur(std::vector<float>& values, int width, int height, int radius) {
     }
 }
 
-QImage shadowOf(const QImage& layer, QPoint offset, int radius, const QColor& colour) {
+QImage shadowOf(const QImage& layer, QPoint offset, int radius, const QColor& colour)
+{
     const int w = layer.width();
     const int h = layer.height();
     std::vector<float> alpha(size_t(w) * size_t(h), 0.0f);
@@ -65,19 +67,22 @@ QImage shadowOf(const QImage& layer, QPoint offset, int radius, const QColor& co
     return shadow;
 }
 
-QImage reduce(const QImage& big, QSize pixels) {
+QImage reduce(const QImage& big, QSize pixels)
+{
     return big.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // Supersampling factor that keeps the working canvas near 256 pixels or larger.
-int superFactor(QSize pixels) {
+int superFactor(QSize pixels)
+{
     const int longest = std::max(pixels.width(), pixels.height());
     return std::max(2, (256 + longest - 1) / longest);
 }
 
 } // namespace
 
-QImage renderIcon(const IconFrame& frame, const PaintFn& paint) {
+QImage renderIcon(const IconFrame& frame, const PaintFn& paint)
+{
     const int factor = superFactor(frame.pixels);
     const QSize big = frame.pixels * factor;
     QImage layer(big, QImage::Format_ARGB32_Premultiplied);
@@ -101,7 +106,8 @@ QImage renderIcon(const IconFrame& frame, const PaintFn& paint) {
     return reduce(composed, frame.pixels).convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage renderOpaque(QSize pixels, int factor, const QColor& background, const PaintFn& paint) {
+QImage renderOpaque(QSize pixels, int factor, const QColor& background, const PaintFn& paint)
+{
     QImage big(pixels * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(background);
     {

@@ -16,13 +16,15 @@ using namespace palette;
 // Thumbnail units are window pixels: the sketch is drawn over the 720 x 540 window and then reduced.
 constexpr qreal kScale = 160.0 / 720.0;
 
-void box(QPainter& p, const QRectF& r, const QColor& fill) {
+void box(QPainter& p, const QRectF& r, const QColor& fill)
+{
     p.setPen(QPen(QColor(150, 160, 176), 3.0));
     p.setBrush(fill);
     p.drawRect(r);
 }
 
-void bars(QPainter& p, const QRectF& area, int count, qreal pitch, qreal thickness, const QColor& colour) {
+void bars(QPainter& p, const QRectF& area, int count, qreal pitch, qreal thickness, const QColor& colour)
+{
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     for (int i = 0; i < count; ++i) {
@@ -32,7 +34,8 @@ void bars(QPainter& p, const QRectF& area, int count, qreal pitch, qreal thickne
 }
 
 // Boxes are `fill`: see-through white over a skin, so its colour still tints the whole thumbnail.
-void sketchWindow(QPainter& p, const QColor& fill) {
+void sketchWindow(QPainter& p, const QColor& fill)
+{
     box(p, QRectF(32, 0, 185, 31), fill);
     p.setPen(Qt::NoPen);
     p.setBrush(blue.mid);
@@ -71,7 +74,8 @@ void sketchWindow(QPainter& p, const QColor& fill) {
 }
 
 // Deepens a pale skin away from white so its mood survives being squeezed into a small button.
-QImage deepened(const QImage& skin, qreal factor) {
+QImage deepened(const QImage& skin, qreal factor)
+{
     QImage out = skin.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
@@ -85,7 +89,8 @@ QImage deepened(const QImage& skin, qreal factor) {
 
 } // namespace
 
-QImage skinThumbnail(const QImage* skin) {
+QImage skinThumbnail(const QImage* skin)
+{
     const QSize pixels(160, 120);
     const QImage backdrop = skin ? deepened(*skin, 2.2) : QImage();
     return renderOpaque(pixels, 4, Qt::white, [&backdrop](QPainter& p) {

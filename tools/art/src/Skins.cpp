@@ -20,8 +20,11 @@ const QSize kSkin(720, 540);
 class Noise {
 public:
     explicit Noise(std::uint32_t seed)
-        : m_state(seed) {}
-    std::uint32_t next() {
+        : m_state(seed)
+    {
+    }
+    std::uint32_t next()
+    {
         m_state ^= m_state << 13;
         m_state ^= m_state >> 17;
         m_state ^= m_state << 5;
@@ -34,7 +37,8 @@ private:
 };
 
 // Grain of a few levels either way, shared by all three channels so it reads as paper rather than colour noise.
-void addGrain(QImage& image, int amplitude, std::uint32_t seed) {
+void addGrain(QImage& image, int amplitude, std::uint32_t seed)
+{
     Noise noise(seed);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -48,7 +52,8 @@ void addGrain(QImage& image, int amplitude, std::uint32_t seed) {
 }
 
 // A band between a wavy top edge and the picture's bottom.
-QPainterPath waveBand(qreal base, qreal amplitude, qreal wavelength, qreal phase, qreal ripple) {
+QPainterPath waveBand(qreal base, qreal amplitude, qreal wavelength, qreal phase, qreal ripple)
+{
     QPainterPath band;
     band.moveTo(0, kSkin.height());
     for (int x = 0; x <= kSkin.width(); x += 4) {
@@ -60,7 +65,8 @@ QPainterPath waveBand(qreal base, qreal amplitude, qreal wavelength, qreal phase
     return band;
 }
 
-void paintSunrise(QPainter& p) {
+void paintSunrise(QPainter& p)
+{
     const QPointF sun(560, 640);
     QRadialGradient glow(sun, 560);
     glow.setColorAt(0.0, QColor(255, 206, 150, 120));
@@ -85,7 +91,8 @@ void paintSunrise(QPainter& p) {
     p.drawEllipse(sun, 118, 118);
 }
 
-void drawBlossom(QPainter& p, QPointF centre, qreal size, qreal turn) {
+void drawBlossom(QPainter& p, QPointF centre, qreal size, qreal turn)
+{
     p.save();
     p.translate(centre);
     p.rotate(turn);
@@ -101,7 +108,8 @@ void drawBlossom(QPainter& p, QPointF centre, qreal size, qreal turn) {
     p.restore();
 }
 
-void paintSkin2(QPainter& p) {
+void paintSkin2(QPainter& p)
+{
     QLinearGradient paper(0, 0, 0, kSkin.height());
     paper.setColorAt(0.0, QColor(255, 249, 238));
     paper.setColorAt(0.6, QColor(255, 244, 228));
@@ -146,7 +154,8 @@ void paintSkin2(QPainter& p) {
     }
 }
 
-void paintSkin3(QPainter& p) {
+void paintSkin3(QPainter& p)
+{
     QLinearGradient water(0, 0, kSkin.width(), kSkin.height());
     water.setColorAt(0.0, QColor(238, 249, 246));
     water.setColorAt(0.5, QColor(232, 245, 247));
@@ -184,7 +193,8 @@ void paintSkin3(QPainter& p) {
     }
 }
 
-QImage background(void (*paint)(QPainter&), int grain, std::uint32_t seed) {
+QImage background(void (*paint)(QPainter&), int grain, std::uint32_t seed)
+{
     QImage image(kSkin, QImage::Format_RGB32);
     {
         QPainter p(&image);
@@ -197,7 +207,8 @@ QImage background(void (*paint)(QPainter&), int grain, std::uint32_t seed) {
 
 } // namespace
 
-std::vector<Asset> skins() {
+std::vector<Asset> skins()
+{
     const QImage skin2 = background(paintSkin2, 3, 7);
     const QImage skin3 = background(paintSkin3, 2, 11);
     auto jpg = [](const char* name, const QImage& image) {

@@ -9,7 +9,8 @@ namespace art {
 
 namespace {
 
-QPainterPath roundButton() {
+QPainterPath roundButton()
+{
     QPainterPath path;
     path.addEllipse(QPointF(15.5, 15.5), 13.6, 13.6);
     return path;
@@ -17,7 +18,8 @@ QPainterPath roundButton() {
 
 } // namespace
 
-QBrush shade(const QRectF& r, const Hue& hue) {
+QBrush shade(const QRectF& r, const Hue& hue)
+{
     QLinearGradient g(r.topLeft(), QPointF(r.left() + r.width() * 0.45, r.bottom()));
     g.setColorAt(0.0, hue.light);
     g.setColorAt(0.55, hue.mid);
@@ -25,7 +27,8 @@ QBrush shade(const QRectF& r, const Hue& hue) {
     return g;
 }
 
-void drawBody(QPainter& p, const QPainterPath& shape, const Hue& hue, qreal outline) {
+void drawBody(QPainter& p, const QPainterPath& shape, const Hue& hue, qreal outline)
+{
     p.save();
     p.setBrush(shade(shape.boundingRect(), hue));
     if (outline > 0)
@@ -36,7 +39,8 @@ void drawBody(QPainter& p, const QPainterPath& shape, const Hue& hue, qreal outl
     p.restore();
 }
 
-void drawGloss(QPainter& p, const QPainterPath& shape, qreal strength) {
+void drawGloss(QPainter& p, const QPainterPath& shape, qreal strength)
+{
     const QRectF r = shape.boundingRect();
     QRadialGradient g(QPointF(r.left() + r.width() * 0.3, r.top() + r.height() * 0.22), r.width() * 0.6);
     QColor lit(255, 255, 255, qRound(255 * strength));
@@ -55,7 +59,8 @@ void drawGloss(QPainter& p, const QPainterPath& shape, qreal strength) {
     p.restore();
 }
 
-void strokeLine(QPainter& p, const QPainterPath& line, qreal width, const QColor& colour) {
+void strokeLine(QPainter& p, const QPainterPath& line, qreal width, const QColor& colour)
+{
     p.save();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -63,7 +68,8 @@ void strokeLine(QPainter& p, const QPainterPath& line, qreal width, const QColor
     p.restore();
 }
 
-void drawStrokedSolid(QPainter& p, const QPainterPath& line, qreal width, const Hue& hue, qreal outline) {
+void drawStrokedSolid(QPainter& p, const QPainterPath& line, qreal width, const Hue& hue, qreal outline)
+{
     QPainterPathStroker stroker;
     stroker.setWidth(width);
     stroker.setCapStyle(Qt::FlatCap);
@@ -71,7 +77,8 @@ void drawStrokedSolid(QPainter& p, const QPainterPath& line, qreal width, const 
     drawBody(p, stroker.createStroke(line).simplified(), hue, outline);
 }
 
-void drawRoundButton(QPainter& p, const Hue& hue) {
+void drawRoundButton(QPainter& p, const Hue& hue)
+{
     const QPainterPath disc = roundButton();
     drawBody(p, disc, hue);
     // An inner rim catches the light on the lower edge, as a domed button does.
@@ -84,7 +91,8 @@ void drawRoundButton(QPainter& p, const Hue& hue) {
     drawGloss(p, disc, 0.45);
 }
 
-QPainterPath roundedRect(const QRectF& r, qreal radius) {
+QPainterPath roundedRect(const QRectF& r, qreal radius)
+{
     QPainterPath path;
     path.addRoundedRect(r, radius, radius);
     return path;

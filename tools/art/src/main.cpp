@@ -14,7 +14,8 @@
 
 namespace {
 
-std::vector<art::Asset> everyAsset() {
+std::vector<art::Asset> everyAsset()
+{
     std::vector<art::Asset> all;
     auto add = [&all](std::vector<art::Asset> more) {
         all.insert(all.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
@@ -29,7 +30,8 @@ std::vector<art::Asset> everyAsset() {
     return all;
 }
 
-int usage() {
+int usage()
+{
     QTextStream(stderr) << "usage: tavik-art <resources-dir>\n"
                            "       tavik-art --sheet <out.png> NAME...   (review page, not packaged)\n";
     return 2;
@@ -37,7 +39,8 @@ int usage() {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     // Fonts and painting need a GUI application, never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
