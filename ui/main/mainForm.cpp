@@ -122,7 +122,7 @@ void mainForm::setWord(const QString& text)
     m_ui.Label9->setFont(font);
 }
 
-void mainForm::ShowEntry(int n)
+bool mainForm::ShowEntry(int n)
 {
     const EntryView view = viewOfEntry(m_context.share, n);
     if (view.changesDisplay) {
@@ -143,7 +143,9 @@ void mainForm::ShowEntry(int n)
         m_selectingFromShowEntry = true;
         m_ui.List1->setCurrentRow(n - 1);
         m_selectingFromShowEntry = false;
+        return true;
     }
+    return false;
 }
 
 void mainForm::onList1Selection(int row)
@@ -177,8 +179,8 @@ void mainForm::Timer1_Timer()
     }
     case TickStep::Advance:
         ++m_CurrentIndex;
-        ShowEntry(m_CurrentIndex);
-        SavePosition(m_context.settings, m_context.share.LibraryKey, m_CurrentIndex);
+        if (!ShowEntry(m_CurrentIndex))
+            SavePosition(m_context.settings, m_context.share.LibraryKey, m_CurrentIndex);
         return;
     }
 }

@@ -20,7 +20,8 @@ public:
     // Reads the list named by the drill state's word file and shows the saved entry.
     void load();
 
-    void ShowEntry(int n);
+    // Shows entry n; true when selecting its row stored the position already.
+    bool ShowEntry(int n);
     int currentIndex() const { return m_CurrentIndex; }
     const mainFormUi& ui() const { return m_ui; }
     // The background picture of the chosen skin; null for the plain window.
@@ -82,13 +83,14 @@ private:
     // The note file.
     void NoteKeyDown(int key);
     void NoteKeyUp(int key);
+    // Ctrl adds to and Delete removes from the note file; true when the key did either.
+    bool noteFileKeyDown(int key);
     void addToNote();
     void deleteFromNote();
 
     // Search and the word list.
     void Combo1_Change();
     void findNext();
-    bool List1_KeyDown(int key);
     void Text3_Change();
     void scrollRowToTop(int row);
 

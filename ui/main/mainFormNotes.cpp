@@ -19,14 +19,25 @@ void mainForm::NoteKeyDown(int key)
     } else if (key == Qt::Key_Down && m_CurrentIndex < share.lastEntry()) {
         m_CurrentIndex = row + 2;
         ShowEntry(m_CurrentIndex);
-    } else if (key == Qt::Key_Control && share.SourceKind != Share::NoteFileSource) {
+    } else {
+        noteFileKeyDown(key);
+    }
+}
+
+bool mainForm::noteFileKeyDown(int key)
+{
+    const Share& share = m_context.share;
+    if (key == Qt::Key_Control && share.SourceKind != Share::NoteFileSource) {
         addToNote();
         m_ui.Image7->setBorderStyle(1);
-    } else if (key == Qt::Key_Delete && share.SourceKind == Share::NoteFileSource && !share.isEmpty() &&
-               m_CurrentIndex != 0) {
+        return true;
+    }
+    if (key == Qt::Key_Delete && share.SourceKind == Share::NoteFileSource && !share.isEmpty() && m_CurrentIndex != 0) {
         m_ui.Image14->setBorderStyle(1);
         deleteFromNote();
+        return true;
     }
+    return false;
 }
 
 void mainForm::NoteKeyUp(int key)

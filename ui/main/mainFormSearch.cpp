@@ -37,22 +37,6 @@ void mainForm::findNext()
     ShowEntry(m_CurrentIndex);
 }
 
-bool mainForm::List1_KeyDown(int key)
-{
-    const Share& share = m_context.share;
-    if (key == Qt::Key_Control && share.SourceKind != Share::NoteFileSource) {
-        addToNote();
-        m_ui.Image7->setBorderStyle(1);
-        return true;
-    }
-    if (key == Qt::Key_Delete && share.SourceKind == Share::NoteFileSource && !share.isEmpty() && m_CurrentIndex != 0) {
-        m_ui.Image14->setBorderStyle(1);
-        deleteFromNote();
-        return true;
-    }
-    return false;
-}
-
 void mainForm::Text3_Change()
 {
     if (typingMatches(m_ui.Text3->text(), m_ui.Label9->text()))
@@ -77,7 +61,7 @@ bool mainForm::eventFilter(QObject* watched, QEvent* event)
         // Holding Ctrl down would add the entry again with every repeat.
         if (keyEvent->isAutoRepeat() && key == Qt::Key_Control)
             return true;
-        return List1_KeyDown(key);
+        return noteFileKeyDown(key);
     }
     if (press) {
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
